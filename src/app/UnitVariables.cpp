@@ -1,0 +1,6 @@
+#include "UnitVariables.h"
+
+RunValues& runValues() {
+    static RunValues values;
+    return values;
+}

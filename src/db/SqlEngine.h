@@ -1,0 +1,49 @@
+#pragma once
+
+#include "SqlResult.h"
+
+#include <QString>
+#include <QVariantList>
+#include <functional>
+
+// The engine adapter: one SQLite database file behind Qt SQL. Values always travel as bound
+// parameters (positional "?" or named ":p1" bound in order); failures throw SqlError.
+class SqlEngine {
+public:
+    explicit SqlEngine(const QString& filePath);
+    ~SqlEngine();
+    SqlEngine(const SqlEngine&) = delete;
+    SqlEngine& operator=(const SqlEngine&) = delete;
+
+    QString filePath() const { return filePath_; }
+    void close();
+    void reopen();
+    bool isOpen() const;
+
+    SqlResult select(const QString& sql, const QVariantList& params = {});
+    // Returns the number of rows the statement changed.
+    int execute(const QString& sql, const QVariantList& params = {});
+    bool tableExists(const QString& table, const QString& schema = QStringLiteral("main"));
+    QStringList tableNames(const QString& schema = QStringLiteral("main"));
+    QStringList columnNames(const QString& table, const QString& schema = QStringLiteral("main"));
+
+    // Runs work atomically: all of its statements take effect, or none when it throws.
+    // Nested calls become savepoints of the outer transaction.
+    void transaction(const std::function<void()>& work);
+
+    void attach(const QString& filePath, const QString& alias);
+    void detach(const QString& alias);
+
+    // A consistent, compacted copy of the open database; the target must not exist.
+    void vacuumInto(const QString& targetPath);
+    // The same, replacing the target if it exists.
+    void copyTo(const QString& targetPath);
+
+private:
+    void open();
+    void installFunctions();
+
+    QString filePath_;
+    QString connectionName_;
+    int transactionDepth_ = 0;
+};
