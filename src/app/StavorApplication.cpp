@@ -1,32 +1,27 @@
 #include "StavorApplication.h"
 
 #include "CommandRunner.h"
-#include "ProgramFolder.h"
+#include "StartUp.h"
 #include "UnitMain.h"
-#include "UnitVariables.h"
-#include "db/ReferenceData.h"
 #include "db/UnitDB.h"
+#include "totals/TotalsCommandLine.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStyle>
+#include <cstring>
 #include <memory>
 
 int runStavor(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "totals") == 0)
+        return runTotalsCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stavor"));
     QApplication::setWindowIcon(app.style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    const QStringList args = QApplication::arguments();
 
     std::unique_ptr<TDataMdl> data;
-    const bool ready = runCommand([&] {
-        runValues().programFolder = resolveProgramFolder(args, QApplication::applicationDirPath());
-        prepareProgramFolder(runValues().programFolder);
-        data = std::make_unique<TDataMdl>(runValues().programFolder);
-        if (args.contains(QStringLiteral("--demo")))
-            ReferenceData::loadDemoFarms(data->db());
-    });
-    if (!ready)
+    if (!runCommand([&] { data = openProgramFolder(QApplication::arguments(), QApplication::applicationDirPath()); }))
         return 1;
 
     TFormMain window(*data);
