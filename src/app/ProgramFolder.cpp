@@ -1,6 +1,7 @@
 #include "ProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -31,3 +32,11 @@ QString out(const QString& folder) { return QDir(folder).filePath(QStringLiteral
 QString archive(const QString& folder) { return QDir(folder).filePath(QStringLiteral("arch")); }
 QString doc(const QString& folder) { return QDir(folder).filePath(QStringLiteral("doc")); }
 } // namespace ProgramPaths
+
+void moveIncomingToArchive(const QString& folder) {
+    const QDir in(ProgramPaths::in(folder));
+    const QString arch = ProgramPaths::inArchive(folder);
+    QDir().mkpath(arch);
+    for (const QString& name : in.entryList({QStringLiteral("*.mdb")}, QDir::Files))
+        QFile::rename(in.filePath(name), QDir(arch).filePath(name));
+}

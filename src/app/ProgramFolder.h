@@ -17,3 +17,7 @@ QString out(const QString& folder);
 QString archive(const QString& folder);
 QString doc(const QString& folder);
 } // namespace ProgramPaths
+
+// Files taken in are kept, not deleted: on closing, in/*.mdb move to in/arch under the same
+// name. A file that cannot be moved (one of that name is already there) stays in in.
+void moveIncomingToArchive(const QString& folder);
