@@ -84,12 +84,13 @@ void TFormMain::buildCentralArea() {
     lblHeading_->setFont(heading);
     lblRegion_ = makeLabel("lblRegion");
     lblYear_ = makeLabel("lblYear");
-    frameLayout->addWidget(lblHeading_, 0, 0, 1, 4, Qt::AlignHCenter);
+    frameLayout->addWidget(lblHeading_, 0, 0, 1, 5, Qt::AlignHCenter);
     frameLayout->addWidget(makeLabel(nullptr, QStringLiteral("Регион:")), 1, 0);
     frameLayout->addWidget(lblRegion_, 1, 1);
     frameLayout->addWidget(makeLabel(nullptr, QStringLiteral("Год:")), 1, 2);
     frameLayout->addWidget(lblYear_, 1, 3);
-    frameLayout->setColumnStretch(1, 1);
+    frameLayout->setColumnMinimumWidth(1, 260);
+    frameLayout->setColumnStretch(4, 1);
     layout->addWidget(frame);
 
     auto* choice = new QGridLayout;
@@ -162,7 +163,11 @@ void TFormMain::buildMenuAndToolbar() {
     QMenu* books = menuBar()->addMenu(QStringLiteral("Справочники"));
     for (const ReferenceBookItem& item : referenceBookItems())
         books->addAction(addCommand(QLatin1String(item.name), QString::fromUtf8(item.text)));
-    menuBar()->addAction(tool("actSettings"));
+    // A menu bar would show the button's picture instead of the text, so the top-level item is
+    // its own action that triggers the toolbar's.
+    QAction* settingsItem = menuBar()->addAction(tool("actSettings")->text());
+    settingsItem->setObjectName(QStringLiteral("actSettingsMenu"));
+    connect(settingsItem, &QAction::triggered, tool("actSettings"), &QAction::trigger);
     QMenu* system = menuBar()->addMenu(QStringLiteral("Системные работы"));
     for (const char* name : {"actStatusReport", "actArchive", "actRestore", "actCompact"})
         system->addAction(tool(name));
