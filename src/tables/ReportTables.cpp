@@ -1,0 +1,22 @@
+#include "ReportTables.h"
+
+#include "TableDefinition.h"
+#include "UnitTable1.h"
+#include "UnitTable2.h"
+#include "UnitTable3.h"
+
+#include <stdexcept>
+
+const QList<const TableDefinition*>& reportTables() {
+    static const QList<const TableDefinition*> tables{&table1(), &table2(), &table3()};
+    return tables;
+}
+
+const TableDefinition& reportTable(int number) {
+    for (const TableDefinition* t : reportTables())
+        if (t->number == number)
+            return *t;
+    throw std::out_of_range("no report table " + std::to_string(number));
+}
+
+int tableAfterStore(int table) { return table == 9 ? 7 : table + 1; }
