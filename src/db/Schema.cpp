@@ -115,6 +115,9 @@ void ensureIndexes(SqlEngine& db) {
         // One row per table title: saving and title editing rely on the engine refusing a second.
         db.execute(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1_title ON %1 (%2)")
                        .arg(dataTable(t), title));
+        // The totals take one region and year and group its rows by category and breed.
+        db.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_region_year ON %1 (oblm,godm,kkhm,porm)")
+                       .arg(dataTable(t)));
     }
 }
 
