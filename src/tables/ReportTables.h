@@ -5,6 +5,11 @@
 struct TableDefinition;
 
 // The report tables, in table order; the windows build their pages from these.
+// A page: fields from `cells` (mask validators from maskExpression), `pictures` painted, the
+// heading and labels placed. Opening: CreateUpperForTables, then per page ReportTableStore::load
+// (its `found` is the page's stored-row flag). Leaving a field: TableDefinition::leave. Save:
+// saveTable, then the page of tableAfterStore. Cancel: CellTexts::setAllZero. Every notice goes
+// to dialogs().information, then the focus moves to fieldName(notice.focus) when it names one.
 const QList<const TableDefinition*>& reportTables();
 const TableDefinition& reportTable(int number);
 
