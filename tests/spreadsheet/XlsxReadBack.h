@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+// The workbook at path as openpyxl reads it (see read_xlsx.py): {"sheets": [{name, cells, …}]}.
+// Fails the current test when the reader does not run or rejects the file.
+QJsonObject readXlsx(const QString& path);
+
+// One sheet of readXlsx's result by name; empty when there is none.
+QJsonObject sheetOf(const QJsonObject& book, const QString& name);
