@@ -124,6 +124,23 @@ int SqlEngine::execute(const QString& sql, const QVariantList& params) {
     return q.numRowsAffected();
 }
 
+int SqlEngine::executeEach(const QString& sql, const QList<QVariantList>& paramLists) {
+    if (!isOpen())
+        throw SqlError(QStringLiteral("База данных закрыта: %1").arg(filePath_));
+    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    if (!q.prepare(sql))
+        throw SqlError(engineText(q.lastError()));
+    int changed = 0;
+    for (const QVariantList& params : paramLists) {
+        for (int i = 0; i < params.size(); ++i)
+            q.bindValue(i, params.at(i));
+        if (!q.exec())
+            throw SqlError(engineText(q.lastError()));
+        changed += q.numRowsAffected();
+    }
+    return changed;
+}
+
 bool SqlEngine::tableExists(const QString& table, const QString& schema) {
     return tableNames(schema).contains(table, Qt::CaseInsensitive);
 }

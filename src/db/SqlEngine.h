@@ -23,6 +23,8 @@ public:
     SqlResult select(const QString& sql, const QVariantList& params = {});
     // Returns the number of rows the statement changed.
     int execute(const QString& sql, const QVariantList& params = {});
+    // Runs one statement, prepared once, for each parameter list in order; returns the rows changed.
+    int executeEach(const QString& sql, const QList<QVariantList>& paramLists);
     bool tableExists(const QString& table, const QString& schema = QStringLiteral("main"));
     QStringList tableNames(const QString& schema = QStringLiteral("main"));
     QStringList columnNames(const QString& table, const QString& schema = QStringLiteral("main"));

@@ -9,12 +9,9 @@
 
 namespace {
 
-// The title code of the rows that sum the breeding farms (categories 21 to 24).
-constexpr int kBreedingFarms = 20;
-
 // A level of summation: which farm rows it takes and by which title columns it groups them.
 struct Level {
-    bool breedingOnly;
+    bool breedingOnly; // farm categories 21 to 24, whose rows carry the category code 20
     bool byCategory;
     bool byBreed;
 };
@@ -32,22 +29,34 @@ QList<Level> levelsOf(int table) {
     return levels;
 }
 
-QString groupedQuery(int table, const QList<TotalsColumnRule>& rules, const Level& level) {
-    QStringList items;
-    for (const TotalsColumnRule& rule : rules)
-        items << rule.aggregateSql();
+QString levelSelect(const QString& values, const Level& level) {
     QStringList keys{QStringLiteral("oblm")};
     if (level.byCategory)
         keys << QStringLiteral("kkhm");
     if (level.byBreed)
         keys << QStringLiteral("porm");
     keys << QStringLiteral("godm");
-    const QString group = keys.join(u',');
-    QString sql = QStringLiteral("SELECT %1,%2 FROM %3 WHERE oblm=? AND godm=?")
-                      .arg(items.join(u','), group, Schema::dataTable(table));
-    if (level.breedingOnly)
-        sql += QStringLiteral(" AND kkhm IN (21,22,23,24)");
-    return sql + QStringLiteral(" GROUP BY ") + group;
+    const QString category = level.byCategory ? QStringLiteral("kkhm") : level.breedingOnly ? QStringLiteral("20")
+                                                                                          : QStringLiteral("0");
+    const QString breed = level.byBreed ? QStringLiteral("porm") : QStringLiteral("0");
+    const QString where = level.breedingOnly ? QStringLiteral(" WHERE kkhm IN (21,22,23,24)") : QString();
+    return QStringLiteral("SELECT %1,oblm,%2 AS kkhm,%3 AS porm,godm FROM parts%4 GROUP BY %5")
+        .arg(values, category, breed, where, keys.join(u','));
+}
+
+// One pass over the scope's farm rows makes the parts; every level, in order, sums them up.
+QString totalsQuery(int table, const QList<TotalsColumnRule>& rules) {
+    QStringList parts, values;
+    for (const TotalsColumnRule& rule : rules) {
+        parts << rule.partsSql();
+        values << rule.levelSql();
+    }
+    QStringList levels;
+    for (const Level& level : levelsOf(table))
+        levels << levelSelect(values.join(u','), level);
+    return QStringLiteral("WITH parts AS (SELECT %1,oblm,kkhm,porm,godm FROM %2 WHERE oblm=? AND godm=? "
+                          "GROUP BY oblm,kkhm,porm,godm) %3")
+        .arg(parts.join(u','), Schema::dataTable(table), levels.join(QStringLiteral(" UNION ALL ")));
 }
 
 QString insertStatement(int table) {
@@ -68,7 +77,7 @@ QVariant storedValue(const TotalsColumnRule& rule, const QVariant& value) {
     return QString::number(value.toDouble(), 'g', 15).toDouble();
 }
 
-// The values of a grouped row in column order, or nothing when every one of them is 0.
+// The values of a level row in column order, or nothing when every one of them is 0.
 QVariantList totalValues(const QList<TotalsColumnRule>& rules, const SqlRow& row) {
     QVariantList values;
     bool anyNonZero = false;
@@ -79,34 +88,12 @@ QVariantList totalValues(const QList<TotalsColumnRule>& rules, const SqlRow& row
     return anyNonZero ? values : QVariantList{};
 }
 
-QVariantList titleValues(int table, const Level& level, const SqlRow& row) {
-    const QVariant category = level.byCategory ? row.value(QStringLiteral("kkhm"))
-                                               : QVariant(level.breedingOnly ? kBreedingFarms : 0);
-    const QVariant breed = level.byBreed ? row.value(QStringLiteral("porm")) : QVariant(0);
-    QVariantList title{row.value(QStringLiteral("oblm")), 0, 0, category, breed, row.value(QStringLiteral("godm")),
-                       false};
+QVariantList titleValues(int table, const SqlRow& row) {
+    QVariantList title{row.value(QStringLiteral("oblm")), 0, 0, row.value(QStringLiteral("kkhm")),
+                       row.value(QStringLiteral("porm")), row.value(QStringLiteral("godm")), false};
     if (Schema::hasDateSend(table))
         title << QString();
     return title;
-}
-
-// What one table's computation needs for every level: its column rules and its insert.
-struct TableTotalsPlan {
-    int table;
-    QList<TotalsColumnRule> rules;
-    QString insert;
-};
-
-int insertLevel(SqlEngine& db, const TableTotalsPlan& plan, const TotalsScope& scope, const Level& level) {
-    const SqlResult groups =
-        db.select(groupedQuery(plan.table, plan.rules, level), {scope.regionCode, scope.year});
-    int added = 0;
-    for (const SqlRow& row : groups) {
-        const QVariantList values = totalValues(plan.rules, row);
-        if (!values.isEmpty())
-            added += db.execute(plan.insert, values + titleValues(plan.table, level, row));
-    }
-    return added;
 }
 
 QString logLine(int table, int added) {
@@ -118,12 +105,17 @@ QString logLine(int table, int added) {
 } // namespace
 
 int createTableItog(int table, SqlEngine& db, const TotalsScope& scope, TotalsLog& log) {
-    const TableTotalsPlan plan{table, totalsColumnRules(table), insertStatement(table)};
+    const QList<TotalsColumnRule> rules = totalsColumnRules(table);
     int added = 0;
     db.transaction([&] {
         db.execute(QStringLiteral("DELETE FROM ") + Schema::totalsTable(table));
-        for (const Level& level : levelsOf(table))
-            added += insertLevel(db, plan, scope, level);
+        QList<QVariantList> totalRows;
+        for (const SqlRow& row : db.select(totalsQuery(table, rules), {scope.regionCode, scope.year})) {
+            const QVariantList values = totalValues(rules, row);
+            if (!values.isEmpty())
+                totalRows << values + titleValues(table, row);
+        }
+        added = db.executeEach(insertStatement(table), totalRows);
     });
     log.logLine(logLine(table, added));
     return added;

@@ -68,16 +68,21 @@ QList<TotalsColumnRule> table4SectionRules(const QStringList& section) {
 
 } // namespace
 
-QString TotalsColumnRule::aggregateSql() const {
+QString TotalsColumnRule::partsSql() const {
     if (!isMean())
-        return QStringLiteral("coalesce(sum(%1),0)").arg(column);
+        return QStringLiteral("coalesce(sum(%1),0) AS %1").arg(column);
     QStringList numerator, divisor;
     for (const Term& t : meanTerms) {
         numerator << QStringLiteral("total(%1*(%2))").arg(t.value, t.weight);
         divisor << QStringLiteral("total(%1)").arg(t.weight);
     }
-    const QString d = divisor.join(u'+');
-    return QStringLiteral("CASE WHEN %1=0 THEN 0 ELSE (%2)/(%1) END").arg(d, numerator.join(u'+'));
+    return QStringLiteral("%1 AS %3_n,%2 AS %3_d").arg(numerator.join(u'+'), divisor.join(u'+'), column);
+}
+
+QString TotalsColumnRule::levelSql() const {
+    if (!isMean())
+        return QStringLiteral("sum(%1)").arg(column);
+    return QStringLiteral("CASE WHEN sum(%1_d)=0 THEN 0 ELSE sum(%1_n)/sum(%1_d) END").arg(column);
 }
 
 QList<TotalsColumnRule> totalsColumnRules(int table) {

@@ -15,9 +15,12 @@ struct TotalsColumnRule {
     QList<Term> meanTerms; // empty: the column is summed
 
     bool isMean() const { return !meanTerms.isEmpty(); }
-    // The aggregate over a level's rows. Empty cells count as 0 and means are computed in floating
-    // point with 0 for a zero divisor.
-    QString aggregateSql() const;
+    // The farm rows are summed once per category and breed; every level then adds up these parts.
+    // A part is the column's sum, or a mean's numerator (column_n) and divisor (column_d).
+    // Empty cells count as 0.
+    QString partsSql() const;
+    // The value of a level from its parts: means in floating point, 0 for a zero divisor.
+    QString levelSql() const;
 };
 
 // The rules of every data column of report table 1 … 9, in column order.
