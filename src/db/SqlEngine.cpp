@@ -96,10 +96,14 @@ bool SqlEngine::isOpen() const {
            QSqlDatabase::database(connectionName_, false).isOpen();
 }
 
-SqlResult SqlEngine::select(const QString& sql, const QVariantList& params) {
+QSqlDatabase SqlEngine::openConnection() const {
     if (!isOpen())
         throw SqlError(QStringLiteral("База данных закрыта: %1").arg(filePath_));
-    QSqlQuery q = prepared(QSqlDatabase::database(connectionName_, false), sql, params);
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+SqlResult SqlEngine::select(const QString& sql, const QVariantList& params) {
+    QSqlQuery q = prepared(openConnection(), sql, params);
     QStringList fields;
     const QSqlRecord rec = q.record();
     for (int i = 0; i < rec.count(); ++i)
@@ -118,16 +122,12 @@ SqlResult SqlEngine::select(const QString& sql, const QVariantList& params) {
 }
 
 int SqlEngine::execute(const QString& sql, const QVariantList& params) {
-    if (!isOpen())
-        throw SqlError(QStringLiteral("База данных закрыта: %1").arg(filePath_));
-    QSqlQuery q = prepared(QSqlDatabase::database(connectionName_, false), sql, params);
+    QSqlQuery q = prepared(openConnection(), sql, params);
     return q.numRowsAffected();
 }
 
 int SqlEngine::executeEach(const QString& sql, const QList<QVariantList>& paramLists) {
-    if (!isOpen())
-        throw SqlError(QStringLiteral("База данных закрыта: %1").arg(filePath_));
-    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    QSqlQuery q(openConnection());
     if (!q.prepare(sql))
         throw SqlError(engineText(q.lastError()));
     int changed = 0;

@@ -6,6 +6,8 @@
 #include <QVariantList>
 #include <functional>
 
+class QSqlDatabase;
+
 // The engine adapter: one SQLite database file behind Qt SQL. Values always travel as bound
 // parameters (positional "?" or named ":p1" bound in order); failures throw SqlError.
 class SqlEngine {
@@ -43,6 +45,7 @@ public:
 
 private:
     void open();
+    QSqlDatabase openConnection() const;
     void installFunctions();
 
     QString filePath_;
