@@ -4,11 +4,14 @@
 #include "UnitTable1.h"
 #include "UnitTable2.h"
 #include "UnitTable3.h"
+#include "UnitTable7.h"
+#include "UnitTable8.h"
+#include "UnitTable9.h"
 
 #include <stdexcept>
 
 const QList<const TableDefinition*>& reportTables() {
-    static const QList<const TableDefinition*> tables{&table1(), &table2(), &table3()};
+    static const QList<const TableDefinition*> tables{&table1(), &table2(), &table3(), &table7(), &table8(), &table9()};
     return tables;
 }
 
