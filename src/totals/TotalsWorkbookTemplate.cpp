@@ -128,25 +128,28 @@ void putCaption(Worksheet& sheet, const CellRange& range, const QString& text) {
     sheet.setValue(range.first(), text);
 }
 
+void putText(Worksheet& sheet, CellAddress cell, const CellFormat& format, const QString& text = {}) {
+    sheet.setFormat(cell, format);
+    if (!text.isEmpty())
+        sheet.setValue(cell, text);
+}
+
 // The title line with the year cell, "Таблица N" and the page number's label.
 void writeTitle(Worksheet& sheet, const TotalsSheetLayout& layout) {
     const TableDefinition& table = reportTable(layout.table);
     const CellAddress year = layout.yearCell;
     // Right-aligned, the title runs leftwards over the empty cells before the year.
-    sheet.setFormat({year.row, year.column - 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Right));
-    sheet.setValue({year.row, year.column - 1}, table.heading.text);
-    sheet.setFormat(year, textFormat(kTitleFontSize, true, HorizontalAlignment::Center));
-    sheet.setFormat({year.row, year.column + 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Left));
-    sheet.setValue({year.row, year.column + 1}, QStringLiteral("ГОДУ"));
-
-    const CellAddress tableName{layout.pageNumberRow == 1 ? 2 : 1, layout.lastColumn};
-    sheet.setFormat(tableName, textFormat(kBodyFontSize, true, HorizontalAlignment::Right));
-    sheet.setValue(tableName, table.tableName());
-    const CellAddress pageLabel{layout.pageNumberRow, layout.lastColumn - 1};
-    sheet.setFormat(pageLabel, textFormat(kBodyFontSize, false, HorizontalAlignment::Right));
-    sheet.setValue(pageLabel, QStringLiteral("Стр."));
-    sheet.setFormat(layout.pageNumberCell(), textFormat(kBodyFontSize, false, HorizontalAlignment::Center));
-    sheet.setFormat(layout.regionCell, textFormat(kTitleFontSize, true, HorizontalAlignment::Left));
+    putText(sheet, {year.row, year.column - 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Right),
+            table.heading.text);
+    putText(sheet, year, textFormat(kTitleFontSize, true, HorizontalAlignment::Center));
+    putText(sheet, {year.row, year.column + 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Left),
+            QStringLiteral("ГОДУ"));
+    putText(sheet, {layout.pageNumberRow == 1 ? 2 : 1, layout.lastColumn},
+            textFormat(kBodyFontSize, true, HorizontalAlignment::Right), table.tableName());
+    putText(sheet, {layout.pageNumberRow, layout.lastColumn - 1},
+            textFormat(kBodyFontSize, false, HorizontalAlignment::Right), QStringLiteral("Стр."));
+    putText(sheet, layout.pageNumberCell(), textFormat(kBodyFontSize, false, HorizontalAlignment::Center));
+    putText(sheet, layout.regionCell, textFormat(kTitleFontSize, true, HorizontalAlignment::Left));
 }
 
 // Column captions from two rows below the title down to the column numbers, which stand in the
