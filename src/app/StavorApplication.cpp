@@ -4,7 +4,9 @@
 #include "StartUp.h"
 #include "UnitMain.h"
 #include "db/UnitDB.h"
+#include "entry/EntryOpener.h"
 #include "totals/TotalsCommandLine.h"
+#include "totals/UnitLogTest.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,6 +27,9 @@ int runStavor(int argc, char* argv[]) {
         return 1;
 
     TFormMain window(*data);
+    window.setEntryOpener(entryOpener(*data, window));
+    TotalsWindowCommand totals(*data, &window);
+    window.setCommand(QStringLiteral("actTotals"), [&totals] { totals.open(); });
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,191 @@
+#include "UnitTable.h"
+
+#include "TablePage.h"
+#include "app/CommandRunner.h"
+#include "app/DialogService.h"
+#include "db/UnitDB.h"
+#include "tables/ReportTables.h"
+#include "tables/SaveTable.h"
+#include "tables/TableDefinition.h"
+#include "tables/TableMessages.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The pages in their order: page K − 1 holds Table K; the last three are named out of order.
+struct PageSlot {
+    const char* name;
+    const char* caption;
+};
+const PageSlot kPages[] = {
+    {"TabSheet1", "Таблица 1"}, {"TabSheet2", " Таблица 2"}, {"TabSheet3", "Таблица 3"},
+    {"TabSheet4", "Таблица 4"}, {"TabSheet5", "Таблица 5"},  {"TabSheet6", "Таблица 6"},
+    {"TabSheet9", "Таблица 7"}, {"TabSheet8", "Таблица 8"},  {"TabSheet7", "Таблица 9"},
+};
+
+const TableDefinition* definedTable(int number) {
+    for (const TableDefinition* t : reportTables())
+        if (t->number == number)
+            return t;
+    return nullptr;
+}
+
+} // namespace
+
+TFormTable::TFormTable(TDataMdl& data, QWidget* parent)
+    : QDialog(parent), data_(data), choosePrinter_(printDialogChooser(this)) {
+    setObjectName(QStringLiteral("FormTable"));
+    setWindowTitle(QStringLiteral("Таблицы"));
+    setModal(true);
+    resize(813, 592);
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pageControl_);
+    addPages();
+    connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (isVisible())
+            runCommand([&] { pageShow(index); });
+    });
+}
+
+TFormTable::~TFormTable() = default;
+
+void TFormTable::addPages() {
+    for (int number = 1; number <= int(std::size(kPages)); ++number) {
+        const PageSlot& slot = kPages[number - 1];
+        QWidget* widget = nullptr;
+        if (const TableDefinition* table = definedTable(number)) {
+            auto* page = new TablePage(*table);
+            for (int i = 0; i < page->fields().size(); ++i)
+                fields_.add(table->cells[i].name, page->fields()[i]);
+            connectPage(page);
+            widget = page;
+        } else {
+            widget = unavailablePage(number);
+        }
+        widget->setObjectName(QLatin1String(slot.name));
+        pageControl_->addTab(widget, QString::fromUtf8(slot.caption));
+    }
+}
+
+void TFormTable::connectPage(TablePage* page) {
+    const TableDefinition& table = page->table();
+    connect(page, &TablePage::fieldLeft, this,
+            [this, &table](const QString& cell) { runCommand([&] { fieldExit(table, cell); }); });
+    connect(page, &TablePage::saveClicked, this, [this, &table] { runCommand([&] { sbSaveClick(table); }); });
+    connect(page, &TablePage::cancelClicked, this, [this] { runCommand([&] { sbCancelClick(); }); });
+    connect(page, &TablePage::printClicked, this, [this, page] { runCommand([&] { sbPrintClick(*page); }); });
+    connect(page, &TablePage::closeClicked, this, [this] { runCommand([&] { close(); }); });
+}
+
+TablePage* TFormTable::page(int index) const { return qobject_cast<TablePage*>(pageControl_->widget(index)); }
+
+void TFormTable::openFor(const TitleNames& names) {
+    if (CreateUpperForTables(names))
+        exec();
+}
+
+bool TFormTable::CreateUpperForTables(const TitleNames& names) {
+    try {
+        title_ = ::CreateUpperForTables(data_, names);
+    } catch (const TitleError& e) {
+        dialogs().information(QString::fromStdString(e.what()));
+        return false;
+    }
+    runValues().title = title_;
+    runValues().regionCode = title_.oblm;
+    runValues().year = title_.godm;
+    if (TablePage* first = page(0))
+        first->setTitle(title_);
+    return true;
+}
+
+// Every opening starts on page 1 and runs its show step, whichever page was current at closing.
+void TFormTable::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    {
+        const QSignalBlocker blocker(pageControl_);
+        pageControl_->setCurrentIndex(0);
+    }
+    runCommand([&] { pageShow(0); });
+}
+
+// Enter works as Tab, so the fields can be filled from the number pad.
+void TFormTable::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QAbstractButton*>(focusWidget())) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFormTable::pageShow(int index) {
+    TablePage* shown = page(index);
+    if (!shown)
+        return;
+    if (ShowTable(*shown).sent)
+        dialogs().information(TableMessages::sentRowEdited());
+}
+
+PageLoad TFormTable::ShowTable(TablePage& shown) {
+    shown.setTitle(title_);
+    shown.repaintPictures();
+    ReportTableStore store(data_.db(), title_);
+    const PageLoad load = store.load(shown.table(), fields_);
+    storedRow_[shown.table().number] = load.found;
+    page(0)->statusBar()->showMessage(load.mode());
+    return load;
+}
+
+void TFormTable::fieldExit(const TableDefinition& table, const QString& cell) {
+    // Moving the focus to a notice's field leaves another field; that leave is not a new one.
+    if (leaving_)
+        return;
+    const QScopedValueRollback guard(leaving_, true);
+    showNotices(table.leave(cell, fields_));
+}
+
+void TFormTable::sbSaveClick(const TableDefinition& table) {
+    ReportTableStore store(data_.db(), title_);
+    const StoreMode mode = storedRow_.value(table.number) ? StoreMode::Update : StoreMode::Insert;
+    const SaveOutcome outcome = saveTable(table, fields_, store, mode);
+    showNotices(outcome.check.notices);
+    if (!outcome.check.passed)
+        return;
+    dialogs().information(outcome.storeMessage);
+    pageControl_->setCurrentIndex(pageIndexOf(tableAfterStore(table.number)));
+}
+
+void TFormTable::sbCancelClick() { fields_.setAllZero(); }
+
+void TFormTable::sbPrintClick(TablePage& shown) {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!choosePrinter_(*printer_))
+        return;
+    shown.setButtonsVisible(false);
+    const auto showButtons = qScopeGuard([&] { shown.setButtonsVisible(true); });
+    printWindowImage(*this, pageControl_->currentWidget()->mapTo(this, QPoint(0, 0)).y(), *printer_);
+}
+
+void TFormTable::showNotices(const QList<Notice>& notices) {
+    for (const Notice& notice : notices) {
+        dialogs().information(notice.message);
+        if (!notice.focus.isEmpty())
+            fields_.field(notice.focus)->setFocus();
+    }
+}

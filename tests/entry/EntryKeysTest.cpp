@@ -1,0 +1,85 @@
+#include "EntryWindowFixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+using EntryKeysTest = EntryWindowFixture;
+
+void typeAndEnter(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+TEST_F(EntryKeysTest, EnterMovesToTheNextFieldInTabOrder) {
+    open();
+    field("TM101")->setFocus();
+    QTest::keyClick(field("TM101"), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), field("TM102"));
+    field("TM107")->setFocus();
+    QTest::keyClick(field("TM107"), Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), field("TM108"));
+}
+
+// Leaving a field by Enter runs its leave handler: Table 3's herd total and weighted average.
+TEST_F(EntryKeysTest, EnterRunsTheLeaveHandlersOfTable3) {
+    open();
+    showTable(3);
+    typeAndEnter(field("TM301"), "10");
+    EXPECT_EQ(QApplication::focusWidget(), field("TM302"));
+    EXPECT_EQ(field("TM331")->text(), "10");
+    typeAndEnter(field("TM310"), "450");
+    EXPECT_EQ(QApplication::focusWidget(), field("TM311"));
+    typeAndEnter(field("TM311"), "30");
+    typeAndEnter(field("TM320"), "520");
+    EXPECT_EQ(field("TM331")->text(), "40");
+    EXPECT_EQ(field("TM340")->text(), "502"); // 502.5 goes to the even neighbour
+    typeAndEnter(field("TM309"), "7");
+    EXPECT_EQ(field("TM339")->text(), "7");
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+}
+
+// Leaving a field by the mouse counts as well; a field without a handler changes nothing.
+TEST_F(EntryKeysTest, LeavingByAnyMeansRecomputesOnlyFromTriggerFields) {
+    open();
+    showTable(3);
+    field("TM302")->setFocus();
+    field("TM302")->setText("5");
+    field("TM301")->setText("3");
+    field("TM303")->setFocus();
+    EXPECT_EQ(field("TM331")->text(), "0");
+    field("TM301")->setFocus();
+    QTest::mouseClick(field("TM311"), Qt::LeftButton);
+    EXPECT_EQ(field("TM331")->text(), "3");
+}
+
+struct MaskCase {
+    int table;
+    const char* cell;
+    const char* typed;
+    const char* shown;
+};
+
+TEST_F(EntryKeysTest, FieldsAcceptOnlyWhatTheirMaskAccepts) {
+    const MaskCase cases[] = {
+        {1, "TM101", "1a2b", "12"},         // letters refused
+        {1, "TM101", "12345678", "123456"}, // six digits
+        {1, "TM103", "1234567", "12345"},   // five digits
+        {2, "TM201", "-3,5", "35"},         // no sign, no decimal comma
+        {3, "TM302", "123456", "1234"},     // four digits
+    };
+    open();
+    for (const MaskCase& c : cases) {
+        showTable(c.table);
+        QLineEdit* f = field(c.cell);
+        f->setFocus();
+        f->clear();
+        QTest::keyClicks(f, c.typed);
+        EXPECT_EQ(f->text(), c.shown) << c.cell << " " << c.typed;
+    }
+}
+
+} // namespace
