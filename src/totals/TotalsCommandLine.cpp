@@ -1,18 +1,23 @@
 #include "TotalsCommandLine.h"
 
 #include "RegionalTotals.h"
+#include "TotalsExport.h"
 #include "TotalsLog.h"
+#include "app/ProgramFolder.h"
 #include "app/StartUp.h"
 #include "db/UnitDB.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/XlsxWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <cstdio>
 #include <exception>
 
 namespace {
 
-enum ExitCode { kDone = 0, kFailed = 1, kBadUsage = 2, kExportUnavailable = 3 };
+enum ExitCode { kDone = 0, kFailed = 1, kBadUsage = 2 };
 
 const char* const kUsage = "Использование: stavor totals --home КАТАЛОГ --region НАЗВАНИЕ --year ГГГГ [--export]";
 
@@ -26,10 +31,10 @@ public:
     void logLine(const QString& line) override { print(stdout, line); }
 };
 
-// The totals workbook (doc/outstavor.xlsx) is written here once its writer exists.
-int exportTotalsWorkbook() {
-    print(stderr, QStringLiteral("Выгрузка итоговых таблиц в книгу doc/outstavor.xlsx пока недоступна."));
-    return kExportUnavailable;
+// The save button's workbook, written to doc/outstavor.xlsx without being shown.
+void exportTotalsWorkbook(TDataMdl& data, const QString& regionName, const QString& year, TotalsLog& log) {
+    const Workbook book = buildTotalsWorkbook(data.db(), regionName, year, log);
+    saveXlsx(book, QDir(ProgramPaths::doc(data.programFolder())).filePath(QString::fromLatin1(kTotalsWorkbookFile)));
 }
 
 } // namespace
@@ -57,7 +62,9 @@ int runTotalsCommandLine(int argc, char* argv[]) {
         const auto data = openProgramFolder(arguments, QCoreApplication::applicationDirPath());
         ConsoleLog log;
         computeRegionalTotals(data->db(), parser.value(region), parser.value(year), log);
-        return parser.isSet(exportWorkbook) ? exportTotalsWorkbook() : kDone;
+        if (parser.isSet(exportWorkbook))
+            exportTotalsWorkbook(*data, parser.value(region), parser.value(year), log);
+        return kDone;
     } catch (const std::exception& e) {
         print(stderr, QString::fromUtf8(e.what()));
         return kFailed;
