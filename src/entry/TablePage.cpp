@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -44,6 +46,16 @@ QLabel* placeLabel(QWidget* parent, int x, int y, const QString& text, const QSt
 
 void setLabelText(QLabel* label, const QString& text) {
     label->setText(text);
+    label->adjustSize();
+}
+
+// The heading must end before the year label; a wide font is made smaller until it does.
+void fitWidth(QLabel* label, int width) {
+    QFont font = label->font();
+    int size = QFontInfo(font).pixelSize();
+    while (size > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > width)
+        font.setPixelSize(--size);
+    label->setFont(font);
     label->adjustSize();
 }
 
@@ -93,7 +105,7 @@ void TablePage::addTitleRow() {
 
 void TablePage::addHeading() {
     const PageHeading& h = table_.heading;
-    placeLabel(this, h.textX, h.y, h.text);
+    fitWidth(placeLabel(this, h.textX, h.y, h.text), h.yearX - h.textX);
     year_ = placeLabel(this, h.yearX, h.y, {}, suffixed("lblYear"));
     placeLabel(this, h.yearWordX, h.y, QStringLiteral("ГОДУ"));
     placeLabel(this, h.tableNameX, h.y, table_.tableName());
