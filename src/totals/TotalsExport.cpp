@@ -105,7 +105,6 @@ void importEndToExcelTable(int table, Workbook& book, SqlEngine& db, const Total
         writeBreeds(writer, queries,
                     queries.rows(QStringLiteral("kkhm=? AND porm<>0"), kByTitle, QStringLiteral("porm"), {category}));
     }
-    fixTotalsRowHeights(sheet);
     log.logLine(QStringLiteral("Таблица %1 экспортирована в Excel.").arg(table));
 }
 
@@ -142,12 +141,14 @@ Workbook buildTotalsWorkbook(SqlEngine& db, const QString& regionName, const QSt
     const TotalsExportScope scope = currentScope(db, regionName, year);
     log.logLine(QStringLiteral("Формирование выходных данных для %1 %2").arg(scope.regionCode.toString(), regionName));
     Workbook book = makeTotalsTemplate();
-    for (TableExport exportTable : kTableExports) {
+    for (int table = 1; table <= Schema::kReportTableCount; ++table) {
         try {
-            exportTable(book, db, scope, log);
+            kTableExports[table - 1](book, db, scope, log);
         } catch (const std::exception&) {
             // A failed table leaves its sheet as far as it got and lacks its log line.
         }
+        const TotalsSheetLayout& layout = totalsSheetLayout(table);
+        fitTotalsSheetToPages(book.sheet(layout.sheetName()), layout);
     }
     return book;
 }

@@ -1,11 +1,13 @@
 #include "TotalsWorkbookTemplate.h"
 
 #include "db/Schema.h"
+#include "spreadsheet/PrintLayout.h"
 #include "spreadsheet/Workbook.h"
 #include "tables/ReportTables.h"
 #include "tables/TableDefinition.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -15,6 +17,7 @@ constexpr double kBodyFontSize = 9;
 constexpr double kTitleFontSize = 10;
 constexpr double kMarginCm = 1;
 constexpr int kHeadingColumn = 2;
+constexpr int kFullScale = 100;
 
 // The column captions of the paper form: groups over runs of value columns (first and last
 // counted from 1), a caption per value column, and the caption over the row captions.
@@ -139,8 +142,9 @@ void writeTitle(Worksheet& sheet, const TotalsSheetLayout& layout) {
     const TableDefinition& table = reportTable(layout.table);
     const CellAddress year = layout.yearCell;
     // Right-aligned, the title runs leftwards over the empty cells before the year.
+    // The entry page spaces its words for a screen font; the sheet's narrow columns need them closed up.
     putText(sheet, {year.row, year.column - 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Right),
-            table.heading.text);
+            table.heading.text.simplified());
     putText(sheet, year, textFormat(kTitleFontSize, true, HorizontalAlignment::Center));
     putText(sheet, {year.row, year.column + 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Left),
             QStringLiteral("ГОДУ"));
@@ -195,7 +199,6 @@ void setPrinting(Worksheet& sheet) {
     setup.paper = PaperSize::A4;
     setup.orientation = PageOrientation::Portrait;
     setup.margins = {kMarginCm, kMarginCm, kMarginCm, kMarginCm};
-    setup.fitToWidth = true;
     setup.rowsPerPage = kTotalsPageRows;
 }
 
@@ -210,7 +213,7 @@ Workbook makeTotalsTemplate() {
         setPrinting(sheet);
         writeTitle(sheet, layout);
         writeColumnCaptions(sheet, layout);
-        fixTotalsRowHeights(sheet);
+        fitTotalsSheetToPages(sheet, layout);
     }
     return book;
 }
@@ -229,8 +232,18 @@ CellFormat totalsCaptionFormat() {
     return f;
 }
 
-void fixTotalsRowHeights(Worksheet& sheet) {
-    for (int row = 1; row <= sheet.lastRow(); ++row)
+void fitTotalsSheetToPages(Worksheet& sheet, const TotalsSheetLayout& layout) {
+    const int pages = std::max(1, (sheet.lastRow() + kTotalsPageRows - 1) / kTotalsPageRows);
+    std::vector<int> pageEnds;
+    for (int page = 1; page <= pages; ++page)
+        pageEnds.push_back(page * kTotalsPageRows);
+    for (int row = 1; row <= pageEnds.back(); ++row)
         if (!sheet.rowHeights().contains(row))
             sheet.setRowHeight(row, sheet.defaultRowHeight());
+    PageSetup& setup = sheet.pageSetup();
+    setup.printArea = CellRange({1, 1}, {pageEnds.back(), layout.lastColumn});
+    setup.fitToWidth = true;
+    setup.scale = kFullScale;
+    setup.scale = printScale(sheet, pageEnds);
+    setup.fitToWidth = false;
 }

@@ -15,6 +15,7 @@ Workbook makeTotalsTemplate();
 CellFormat totalsValueFormat(TotalsRounding rounding);
 CellFormat totalsCaptionFormat();
 
-// Gives every used row its height explicitly, so that a spreadsheet program does not grow rows
-// to their contents and push the pages' 70th rows onto further pages.
-void fixTotalsRowHeights(Worksheet& sheet);
+// Prints the sheet's pages of 70 rows at one fixed scale at which a whole page fits the paper.
+// Every row of the pages gets its height explicitly: a spreadsheet program that grew rows to
+// their contents, or fitted the sheet to the page itself, would add page breaks of its own.
+void fitTotalsSheetToPages(Worksheet& sheet, const TotalsSheetLayout& layout);

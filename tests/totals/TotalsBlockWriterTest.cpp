@@ -15,17 +15,19 @@ const QString kBeefBreeds = QStringLiteral("ПОРОДЫ МЯСНОГО НАПР
 class BlockWriterTest : public ::testing::Test {
 protected:
     TotalsBlockWriter& writerFor(int table) {
-        sheetName = totalsSheetLayout(table).sheetName();
+        sheetLayout = &totalsSheetLayout(table);
+        sheetName = sheetLayout->sheetName();
         writer = std::make_unique<TotalsBlockWriter>(table, book.sheet(sheetName));
         writer->startFirstPage(QStringLiteral("2026"), QStringLiteral("Оренбургская область"));
         return *writer;
     }
     SheetReadBack readBack() {
-        fixTotalsRowHeights(book.sheet(sheetName));
+        fitTotalsSheetToPages(book.sheet(sheetName), *sheetLayout);
         return saveAndReadSheet(book, sheetName);
     }
 
     Workbook book = makeTotalsTemplate();
+    const TotalsSheetLayout* sheetLayout = nullptr;
     QString sheetName;
     std::unique_ptr<TotalsBlockWriter> writer;
 };
@@ -87,9 +89,34 @@ TEST_P(PageBreakTest, AFullPageRepeatsTheHeaderWithTheNextPageNumber) {
     for (int row = c.pointer + 1; row <= 70; ++row)
         EXPECT_TRUE(s.isEmpty(row, layout.captionColumn)) << "row " << row;
     EXPECT_EQ(w.pageNumber(), 2);
-    const QJsonArray breaks = s.json().value("rowBreaks").toArray();
-    ASSERT_FALSE(breaks.isEmpty());
-    EXPECT_EQ(breaks.first().toInt(), 70) << "a printed page holds 70 rows";
+    EXPECT_EQ(s.json().value("rowBreaks").toArray(), QJsonArray{70}) << "a printed page holds 70 rows";
+}
+
+// The spreadsheet program adds breaks of its own when it fits a sheet to the page or when a
+// page's rows are taller than the paper at the print scale.
+TEST_F(BlockWriterTest, SeventyRowsOfEveryPageFitThePaperAtTheFixedScale) {
+    TotalsBlockWriter& w = writerFor(4);
+    while (w.pageNumber() < 3)
+        w.FeelTable({{"tm401", 1}}, TotalsHeading::category(QStringLiteral("ПЛЕМЕННЫЕ ХОЗЯЙСТВА")));
+    const SheetReadBack s = readBack();
+    const QJsonObject& sheet = s.json();
+
+    EXPECT_EQ(sheet.value("rowBreaks").toArray(), (QJsonArray{70, 140}));
+    EXPECT_FALSE(sheet.value("fitToPage").toBool());
+    EXPECT_EQ(sheet.value("printArea").toString(), "$A$1:$Q$210");
+    const QJsonObject heights = sheet.value("rowHeights").toObject();
+    const QJsonArray margins = sheet.value("margins").toArray(); // inches
+    const double printableHeight = 841.89 - 72 * (margins.at(2).toDouble() + margins.at(3).toDouble());
+    const int scale = sheet.value("scale").toInt();
+    ASSERT_GT(scale, 10);
+    for (int page = 0; page < 3; ++page) {
+        double height = 0;
+        for (int row = page * 70 + 1; row <= page * 70 + 70; ++row) {
+            ASSERT_TRUE(heights.contains(QString::number(row))) << "row " << row << " has no height of its own";
+            height += heights.value(QString::number(row)).toDouble();
+        }
+        EXPECT_LE(height * scale / 100, printableHeight) << "page " << page + 1;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, PageBreakTest,
