@@ -19,10 +19,12 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
-// The pages in their order: page K − 1 holds Table K; the last three are named out of order.
+// Name and tab caption of the page of each table (page K − 1 holds Table K), for the tables that
+// are not yet defined; a defined table brings its own.
 struct PageSlot {
     const char* name;
     const char* caption;
@@ -68,19 +70,18 @@ TFormTable::~TFormTable() = default;
 
 void TFormTable::addPages() {
     for (int number = 1; number <= int(std::size(kPages)); ++number) {
-        const PageSlot& slot = kPages[number - 1];
-        QWidget* widget = nullptr;
         if (const TableDefinition* table = definedTable(number)) {
             auto* page = new TablePage(*table);
             for (int i = 0; i < page->fields().size(); ++i)
                 fields_.add(table->cells[i].name, page->fields()[i]);
             connectPage(page);
-            widget = page;
-        } else {
-            widget = unavailablePage(number);
+            pageControl_->addTab(page, table->tabCaption);
+            continue;
         }
-        widget->setObjectName(QLatin1String(slot.name));
-        pageControl_->addTab(widget, QString::fromUtf8(slot.caption));
+        const PageSlot& slot = kPages[number - 1];
+        QWidget* missing = unavailablePage(number);
+        missing->setObjectName(QLatin1String(slot.name));
+        pageControl_->addTab(missing, QString::fromUtf8(slot.caption));
     }
 }
 

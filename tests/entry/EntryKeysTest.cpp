@@ -56,6 +56,18 @@ TEST_F(EntryKeysTest, LeavingByAnyMeansRecomputesOnlyFromTriggerFields) {
     EXPECT_EQ(field("TM331")->text(), "3");
 }
 
+// A leave handler's notice is shown, then the focus goes to the field it names.
+TEST_F(EntryKeysTest, LeaveNoticeIsShownAndTheFocusReturnsToItsField) {
+    open();
+    showTable(7);
+    typeAndEnter(field("TM7b01"), "3");
+    EXPECT_EQ(field("TM7b09")->text(), "3");
+    field("TM7b02")->setFocus();
+    QTest::keyClick(field("TM7b02"), Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{"Эта ячейка не может равняться 0."});
+    EXPECT_EQ(QApplication::focusWidget(), field("TM7b02"));
+}
+
 struct MaskCase {
     int table;
     const char* cell;
