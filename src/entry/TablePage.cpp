@@ -72,6 +72,10 @@ bool leavesField(Qt::FocusReason reason) {
 
 TablePage::TablePage(const TableDefinition& table, QWidget* parent) : QWidget(parent), table_(table) {
     setObjectName(table.pageName);
+    // The positions of the paper form assume a small font: captions must fit between their lines.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     addTitleRow();
     addHeading();
     for (const PaintedPicture& picture : table.pictures)

@@ -50,10 +50,6 @@ TFormTable::TFormTable(TDataMdl& data, QWidget* parent)
     setWindowTitle(QStringLiteral("Таблицы"));
     setModal(true);
     resize(813, 592);
-    // The positions of the paper form assume a small font: captions must fit between their lines.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     auto* layout = new QVBoxLayout(this);
