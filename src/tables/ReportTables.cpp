@@ -4,6 +4,9 @@
 #include "UnitTable1.h"
 #include "UnitTable2.h"
 #include "UnitTable3.h"
+#include "UnitTable4.h"
+#include "UnitTable5.h"
+#include "UnitTable6.h"
 #include "UnitTable7.h"
 #include "UnitTable8.h"
 #include "UnitTable9.h"
@@ -11,7 +14,8 @@
 #include <stdexcept>
 
 const QList<const TableDefinition*>& reportTables() {
-    static const QList<const TableDefinition*> tables{&table1(), &table2(), &table3(), &table7(), &table8(), &table9()};
+    static const QList<const TableDefinition*> tables{&table1(), &table2(), &table3(), &table4(), &table5(),
+                                                      &table6(), &table7(), &table8(), &table9()};
     return tables;
 }
 
