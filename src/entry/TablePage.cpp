@@ -193,15 +193,3 @@ bool TablePage::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
-
-QWidget* unavailablePage(int table, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    auto* layout = new QVBoxLayout(page);
-    auto* label = new QLabel(QStringLiteral("Таблица %1 пока недоступна: её ввод ещё не готов.")
-                                 .arg(table));
-    label->setObjectName(QStringLiteral("lblUnavailable"));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    layout->addWidget(label);
-    return page;
-}

@@ -56,5 +56,3 @@ private:
     QStatusBar* statusBar_ = nullptr;
 };
 
-// The page of a table that is not yet part of the program: its tab says so.
-QWidget* unavailablePage(int table, QWidget* parent = nullptr);

@@ -19,30 +19,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <iterator>
-
-namespace {
-
-// Name and tab caption of the page of each table (page K − 1 holds Table K), for the tables that
-// are not yet defined; a defined table brings its own.
-struct PageSlot {
-    const char* name;
-    const char* caption;
-};
-const PageSlot kPages[] = {
-    {"TabSheet1", "Таблица 1"}, {"TabSheet2", " Таблица 2"}, {"TabSheet3", "Таблица 3"},
-    {"TabSheet4", "Таблица 4"}, {"TabSheet5", "Таблица 5"},  {"TabSheet6", "Таблица 6"},
-    {"TabSheet9", "Таблица 7"}, {"TabSheet8", "Таблица 8"},  {"TabSheet7", "Таблица 9"},
-};
-
-const TableDefinition* definedTable(int number) {
-    for (const TableDefinition* t : reportTables())
-        if (t->number == number)
-            return t;
-    return nullptr;
-}
-
-} // namespace
 
 TFormTable::TFormTable(TDataMdl& data, QWidget* parent)
     : QDialog(parent), data_(data), choosePrinter_(printDialogChooser(this)) {
@@ -65,19 +41,12 @@ TFormTable::TFormTable(TDataMdl& data, QWidget* parent)
 TFormTable::~TFormTable() = default;
 
 void TFormTable::addPages() {
-    for (int number = 1; number <= int(std::size(kPages)); ++number) {
-        if (const TableDefinition* table = definedTable(number)) {
-            auto* page = new TablePage(*table);
-            for (int i = 0; i < page->fields().size(); ++i)
-                fields_.add(table->cells[i].name, page->fields()[i]);
-            connectPage(page);
-            pageControl_->addTab(page, table->tabCaption);
-            continue;
-        }
-        const PageSlot& slot = kPages[number - 1];
-        QWidget* missing = unavailablePage(number);
-        missing->setObjectName(QLatin1String(slot.name));
-        pageControl_->addTab(missing, QString::fromUtf8(slot.caption));
+    for (const TableDefinition* table : reportTables()) {
+        auto* page = new TablePage(*table);
+        for (int i = 0; i < page->fields().size(); ++i)
+            fields_.add(table->cells[i].name, page->fields()[i]);
+        connectPage(page);
+        pageControl_->addTab(page, table->tabCaption);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "HeightTables.h"
 
 #include "ComputedCells.h"
+#include "FieldGuards.h"
 
 namespace {
 
@@ -71,9 +72,7 @@ QList<PageLabel> rowCaptions(const HeightTableShape& shape) {
 FieldAction guardedRecompute(const Rule& guard, const HeightGroup& group) {
     return {{guard.focus}, [guard, group](CellTexts& cells) {
                 cells.blankToZero();
-                QList<Notice> notices;
-                if (guard.fails(RuleContext(cells, {})))
-                    notices << Notice{guard.message, guard.focus};
+                const QList<Notice> notices = guardByRule(guard, cells);
                 writeHeightTotals(cells, group);
                 return notices;
             }};
