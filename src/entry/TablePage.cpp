@@ -1,5 +1,6 @@
 #include "TablePage.h"
 
+#include "CellValidator.h"
 #include "PaintedPictureWidget.h"
 #include "tables/TableDefinition.h"
 
@@ -10,7 +11,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -120,7 +120,7 @@ void TablePage::addFields() {
         auto* field = new QLineEdit(this);
         field->setObjectName(fieldName(cell.name));
         field->setGeometry(cell.x, cell.y, cell.width, cell.height);
-        field->setValidator(new QRegularExpressionValidator(maskExpression(cell.mask), field));
+        field->setValidator(new CellValidator(cell.mask, field));
         field->setReadOnly(cell.readOnly);
         field->installEventFilter(this);
         fields_ << field;

@@ -82,6 +82,10 @@ TEST_F(EntryKeysTest, FieldsAcceptOnlyWhatTheirMaskAccepts) {
         {1, "TM103", "1234567", "12345"},   // five digits
         {2, "TM201", "-3,5", "35"},         // no sign, no decimal comma
         {3, "TM302", "123456", "1234"},     // four digits
+        {5, "TM513", "755", "75,5"},        // the comma stands after two digits by itself
+        {5, "TM513", "7.5", "7,5"},         // a point counts as the comma
+        {5, "TM513", "75,55", "75,5"},      // one digit after the comma
+        {5, "TM513", "a7,x5", "7,5"},
     };
     open();
     for (const MaskCase& c : cases) {
