@@ -1,32 +1,17 @@
 #include "FarmRows.h"
 #include "TempProgramFolder.h"
+#include "TotalsProcess.h"
 #include "db/Schema.h"
 #include "totals/RegionalTotals.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kRegion = QStringLiteral("Оренбургская область");
-
-struct ProcessRun {
-    int exitCode = -1;
-    QStringList out;
-    QString err;
-};
-
-ProcessRun runTotals(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(STAVOR_EXECUTABLE), QStringList{"totals"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QList<QVariantList> allTotals(SqlEngine& db) {
     QList<QVariantList> rows;

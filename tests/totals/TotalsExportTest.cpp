@@ -1,5 +1,6 @@
 #include "FarmRows.h"
 #include "TempProgramFolder.h"
+#include "TotalsProcess.h"
 #include "TotalsSheetReadBack.h"
 #include "XlsxReadBack.h"
 #include "app/ProgramFolder.h"
@@ -12,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -123,20 +123,6 @@ TEST_F(TotalsExportTest, AFailedTableIsSkippedAndTheOthersAreExported) {
     EXPECT_EQ(log.lines.size(), 9);
     const SheetReadBack s = saveAndReadSheet(book, "табл1");
     EXPECT_EQ(s.value(14, 4).toDouble(), 22);
-}
-
-struct ProcessRun {
-    int exitCode = -1;
-    QStringList out;
-    QString err;
-};
-
-ProcessRun runTotals(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(STAVOR_EXECUTABLE), QStringList{"totals"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
 }
 
 TEST_F(TotalsExportTest, CommandLineExportWritesTheSameWorkbook) {
