@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program and its tests need (only when one is missing),
-# then configures and builds into build/.
+# then configures and builds into build/: the given targets, or everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,4 +21,6 @@ fi
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
-cmake --build build -j"$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build build -j"$(nproc)" "${targets[@]}"

@@ -3,7 +3,7 @@
 # given; further arguments (for example --demo) go to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh stavor
 args=("$@")
 [[ " ${args[*]-} " == *" --home "* ]] || args=(--home "$PWD/run" "${args[@]}")
 exec build/src/stavor "${args[@]}"
