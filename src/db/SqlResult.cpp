@@ -42,9 +42,14 @@ static QString variantText(const QVariant& v) {
 QString SqlRow::text(const QString& field) const { return variantText(value(field)); }
 QString SqlRow::text(int index) const { return variantText(value(index)); }
 
+// An empty column reads as 0 whether the engine holds NULL or empty text.
+static bool isBlank(const QVariant& v) {
+    return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty());
+}
+
 qint64 SqlRow::integer(const QString& field) const {
     const QVariant v = value(field);
-    if (v.isNull())
+    if (isBlank(v))
         return 0;
     bool ok = false;
     const qint64 n = v.toLongLong(&ok);
@@ -59,7 +64,7 @@ qint64 SqlRow::integer(const QString& field) const {
 
 double SqlRow::real(const QString& field) const {
     const QVariant v = value(field);
-    if (v.isNull())
+    if (isBlank(v))
         return 0.0;
     bool ok = false;
     const double d = v.toDouble(&ok);

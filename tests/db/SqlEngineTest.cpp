@@ -38,6 +38,11 @@ TEST_F(SqlEngineTest, FieldsReadAsTextIntegerRealAndFlag) {
     EXPECT_EQ(r[1].integer("v"), 450);
     EXPECT_TRUE(r[1].boolean("flag"));
     EXPECT_THROW(r[0].text("missing"), SqlError);
+
+    db->execute("INSERT INTO names (kod, v) VALUES (14, '')");
+    const SqlRow blank = db->select("SELECT v FROM names WHERE kod=14").first();
+    EXPECT_EQ(blank.integer("v"), 0);
+    EXPECT_EQ(blank.real("v"), 0.0);
 }
 
 TEST_F(SqlEngineTest, AffectedRowCounts) {
