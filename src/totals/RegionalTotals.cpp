@@ -40,11 +40,16 @@ bool TotalsCounters::anyAdded() const {
     return std::any_of(added.begin(), added.end(), [](int n) { return n > 0; });
 }
 
-TotalsCounters computeRegionalTotals(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log) {
+TotalsScope checkedTotalsScope(SqlEngine& db, const QString& regionName, const QString& year) {
     const QString trimmedYear = year.trimmed();
     if (regionName.isEmpty() || trimmedYear.isEmpty())
         refuse(QStringLiteral("Нужно выбрать регион и год!"));
-    const TotalsScope scope{regionCodeOf(db, regionName), checkedYear(trimmedYear)};
+    return {regionCodeOf(db, regionName), checkedYear(trimmedYear)};
+}
+
+TotalsCounters computeRegionalTotals(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log) {
+    const TotalsScope scope = checkedTotalsScope(db, regionName, year);
+    const QString trimmedYear = year.trimmed();
 
     RunValues& current = runValues();
     current.regionName = regionName;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TableTotals.h"
 #include "db/Schema.h"
 
 #include <QString>
@@ -15,6 +16,10 @@ struct TotalsCounters {
     int addedTo(int table) const { return added.at(size_t(table - 1)); }
     bool anyAdded() const;
 };
+
+// The region and year the user chose, checked for the computation and the export alike: an empty,
+// unknown or malformed choice throws std::invalid_argument with the message for the user.
+TotalsScope checkedTotalsScope(SqlEngine& db, const QString& regionName, const QString& year);
 
 // Everything "Рассчитать" does, for the totals window and the command line alike: checks the region
 // name and the year, makes them the current region and year, rebuilds the nine total tables in

@@ -1,6 +1,7 @@
 #include "TotalsExport.h"
 
 #include "TotalsBlockWriter.h"
+#include "RegionalTotals.h"
 #include "TotalsLog.h"
 #include "TotalsRules.h"
 #include "TotalsWorkbookTemplate.h"
@@ -115,9 +116,9 @@ constexpr TableExport kTableExports[] = {ImportEndToExcelTable1, ImportEndToExce
 static_assert(std::size(kTableExports) == Schema::kReportTableCount);
 
 TotalsExportScope currentScope(SqlEngine& db, const QString& regionName, const QString& year) {
-    const SqlResult found = db.select(QStringLiteral("SELECT kod FROM spobl WHERE im=?"), {regionName});
-    TotalsExportScope scope{found.isEmpty() ? QVariant() : found.first().value(QStringLiteral("kod")), regionName,
-                            year.trimmed()};
+    // A choice that names no region or year is told to the user, not written as an empty workbook.
+    const TotalsScope checked = checkedTotalsScope(db, regionName, year);
+    TotalsExportScope scope{checked.regionCode, regionName, year.trimmed()};
     RunValues& current = runValues();
     current.regionName = regionName;
     current.regionCode = scope.regionCode.toString();

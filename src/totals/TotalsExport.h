@@ -9,8 +9,7 @@ class Workbook;
 
 inline constexpr const char* kTotalsWorkbookFile = "outstavor.xlsx";
 
-// The region and year whose total rows go into the workbook; an unknown region has a null code
-// and finds no rows.
+// The region and year whose total rows go into the workbook.
 struct TotalsExportScope {
     QVariant regionCode;
     QString regionName;
@@ -29,7 +28,8 @@ void ImportEndToExcelTable7(Workbook& book, SqlEngine& db, const TotalsExportSco
 void ImportEndToExcelTable8(Workbook& book, SqlEngine& db, const TotalsExportScope& scope, TotalsLog& log);
 void ImportEndToExcelTable9(Workbook& book, SqlEngine& db, const TotalsExportScope& scope, TotalsLog& log);
 
-// The totals workbook for the save button and the command line alike: makes the region and year
-// the current ones, logs the start, and fills the nine sheets of a fresh template. A table whose
+// The totals workbook for the save button and the command line alike: checks the region and year
+// as the computation does (std::invalid_argument, nothing written), makes them the current ones,
+// logs the start, and fills the nine sheets of a fresh template. A table whose
 // sheet fails is left as far as it got and lacks its log line; the others go on.
 Workbook buildTotalsWorkbook(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log);

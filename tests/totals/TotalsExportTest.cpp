@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -112,6 +113,34 @@ TEST_F(TotalsExportTest, AnotherRegionFindsNoRowsButEverySheetGetsItsHeading) {
     EXPECT_TRUE(headings(s, 13).isEmpty());
     EXPECT_EQ(log.lines.first(), "Формирование выходных данных для 71 Тульская область");
     EXPECT_EQ(log.lines.size(), 10);
+}
+
+struct RefusedExport {
+    const char* region;
+    const char* year;
+    const char* message;
+};
+
+const RefusedExport kRefusedExports[] = {
+    {"", "2026", "Нужно выбрать регион и год!"},
+    {"Оренбургская область", "", "Нужно выбрать регион и год!"},
+    {"Оренбургская область", " ", "Нужно выбрать регион и год!"},
+    {"Атлантида", "2026", "Регион «Атлантида» не найден в справочнике регионов."},
+    {"Оренбургская область", "20x6", "Год «20x6» указан неверно: нужны четыре цифры."},
+};
+
+TEST_F(TotalsExportTest, AnEmptyOrUnknownChoiceIsToldAndNothingIsWritten) {
+    for (const RefusedExport& c : kRefusedExports) {
+        SCOPED_TRACE(c.message);
+        log.lines.clear();
+        try {
+            buildTotalsWorkbook(home.db(), QString::fromUtf8(c.region), QString::fromUtf8(c.year), log);
+            ADD_FAILURE() << "not refused";
+        } catch (const std::invalid_argument& e) {
+            EXPECT_EQ(QString::fromUtf8(e.what()), QString::fromUtf8(c.message));
+        }
+        EXPECT_TRUE(log.lines.isEmpty());
+    }
 }
 
 TEST_F(TotalsExportTest, AFailedTableIsSkippedAndTheOthersAreExported) {

@@ -111,6 +111,23 @@ TEST_F(TotalsWindowTest, AnEmptyRegionIsRefusedAndSaveKeepsItsState) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(TotalsWindowTest, SavingWithTheRegionClearedIsToldAndWritesNoWorkbook) {
+    storeFarmRow(home.db(), 1, FarmTitle{}, {{"tm101", 4}});
+    TFormLogTest w(home.data());
+    w.show();
+    click(w, "btnSelect");
+    const int lines = int(memoLines(w).size());
+    child<QComboBox>(w, "cbChsReg")->setCurrentText(QString());
+
+    click(w, "sbSave");
+
+    EXPECT_EQ(dialogs->errors, QStringList{"Нужно выбрать регион и год!"});
+    EXPECT_FALSE(QFileInfo::exists(workbookPath()));
+    EXPECT_EQ(memoLines(w).size(), lines);
+    EXPECT_FALSE(child<QToolButton>(w, "sbSave")->isEnabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(TotalsWindowTest, AFailedSaveGoesToTheErrorDisplay) {
     storeFarmRow(home.db(), 1, FarmTitle{}, {{"tm101", 4}});
     ASSERT_TRUE(QDir(ProgramPaths::doc(home.path())).removeRecursively());
