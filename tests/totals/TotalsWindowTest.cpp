@@ -95,37 +95,31 @@ TEST_F(TotalsWindowTest, ComputingWithDataEnablesOneExport) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(TotalsWindowTest, AnEmptyRegionIsRefusedAndSaveKeepsItsState) {
+// Clearing the region after a computation: "Рассчитать" keeps the save button as it was, the save
+// button itself is spent; either way the user is told and no workbook is written.
+TEST_F(TotalsWindowTest, AClearedRegionIsRefusedByBothButtons) {
+    const struct {
+        const char* button;
+        bool saveEnabledAfter;
+    } cases[] = {{"btnSelect", true}, {"sbSave", false}};
     storeFarmRow(home.db(), 1, FarmTitle{}, {{"tm101", 4}});
-    TFormLogTest w(home.data());
-    w.show();
-    click(w, "btnSelect");
-    const int lines = int(memoLines(w).size());
-    child<QComboBox>(w, "cbChsReg")->setCurrentText(QString());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        dialogs = &ScriptedDialogs::installFresh();
+        TFormLogTest w(home.data());
+        w.show();
+        click(w, "btnSelect");
+        const int lines = int(memoLines(w).size());
+        child<QComboBox>(w, "cbChsReg")->setCurrentText(QString());
 
-    click(w, "btnSelect");
+        click(w, c.button);
 
-    EXPECT_EQ(dialogs->errors, QStringList{"Нужно выбрать регион и год!"});
-    EXPECT_TRUE(child<QToolButton>(w, "sbSave")->isEnabled());
-    EXPECT_EQ(memoLines(w).size(), lines);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(TotalsWindowTest, SavingWithTheRegionClearedIsToldAndWritesNoWorkbook) {
-    storeFarmRow(home.db(), 1, FarmTitle{}, {{"tm101", 4}});
-    TFormLogTest w(home.data());
-    w.show();
-    click(w, "btnSelect");
-    const int lines = int(memoLines(w).size());
-    child<QComboBox>(w, "cbChsReg")->setCurrentText(QString());
-
-    click(w, "sbSave");
-
-    EXPECT_EQ(dialogs->errors, QStringList{"Нужно выбрать регион и год!"});
-    EXPECT_FALSE(QFileInfo::exists(workbookPath()));
-    EXPECT_EQ(memoLines(w).size(), lines);
-    EXPECT_FALSE(child<QToolButton>(w, "sbSave")->isEnabled());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(dialogs->errors, QStringList{"Нужно выбрать регион и год!"});
+        EXPECT_FALSE(QFileInfo::exists(workbookPath()));
+        EXPECT_EQ(memoLines(w).size(), lines);
+        EXPECT_EQ(child<QToolButton>(w, "sbSave")->isEnabled(), c.saveEnabledAfter);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(TotalsWindowTest, AFailedSaveGoesToTheErrorDisplay) {
