@@ -1,3 +1,4 @@
+#include "StoredTitleFixture.h"
 #include "TempProgramFolder.h"
 #include "db/SqlError.h"
 #include "tables/CellValues.h"
@@ -11,14 +12,8 @@
 
 namespace {
 
-const TableTitle kTitle{"56", "1", "1", "11", "1", "2026"};
-
-class ReportTableStoreTest : public ::testing::Test {
+class ReportTableStoreTest : public StoredTitleFixture {
 protected:
-    TempProgramFolder home;
-    CellValues cells{reportTables()};
-    ReportTableStore store{home.db(), kTitle};
-
     SqlResult rows(const QString& table) { return home.db().select("SELECT * FROM " + table); }
 };
 

@@ -1,3 +1,4 @@
+#include "StoredTitleFixture.h"
 #include "TempProgramFolder.h"
 #include "tables/CellValues.h"
 #include "tables/ReportTables.h"
@@ -176,14 +177,8 @@ TEST_F(Itogo9Test, CheckLeavesTheTotalRowAlone) {
     EXPECT_TRUE(ControlSumTable9(cells, readerOf({})).passed);
 }
 
-const TableTitle kTitle{"56", "1", "1", "11", "1", "2026"};
-
-class Table9StoreTest : public ::testing::Test {
+class Table9StoreTest : public StoredTitleFixture {
 protected:
-    TempProgramFolder home;
-    CellValues cells{reportTables()};
-    ReportTableStore store{home.db(), kTitle};
-
     QStringList messagesOfSavingTable9() {
         const SaveOutcome outcome = saveTable(table9(), cells, store, StoreMode::Insert);
         EXPECT_TRUE(outcome.check.passed);
