@@ -1,13 +1,13 @@
 // Times the regional totals on a synthetic region: 2,000 titles a year over ten years, every table
 // filled. Run by hand: totals_bench [runs]
-#include "app/ProgramFolder.h"
-#include "db/Schema.h"
-#include "db/UnitDB.h"
-#include "spreadsheet/Workbook.h"
-#include "spreadsheet/XlsxWriter.h"
-#include "totals/RegionalTotals.h"
-#include "totals/TotalsExport.h"
-#include "totals/TotalsLog.h"
+#include "domain/db/ProgramFolder.h"
+#include "domain/db/Schema.h"
+#include "domain/db/Database.h"
+#include "domain/spreadsheet/Workbook.h"
+#include "domain/spreadsheet/XlsxWriter.h"
+#include "domain/totals/RegionalTotals.h"
+#include "domain/totals/TotalsExport.h"
+#include "domain/totals/TotalsLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 15;
     QTemporaryDir home;
     prepareProgramFolder(home.path());
-    TDataMdl data(home.path());
+    Database data(home.path());
     SqlEngine& db = data.db();
     db.transaction([&] {
         for (int t = 1; t <= Schema::kReportTableCount; ++t)

@@ -1,6 +1,0 @@
-#include "UnitVariables.h"
-
-RunValues& runValues() {
-    static RunValues values;
-    return values;
-}

@@ -1,3 +1,0 @@
-#include "app/StavorApplication.h"
-
-int main(int argc, char* argv[]) { return runStavor(argc, argv); }

@@ -1,0 +1,7 @@
+#include "Command.h"
+#include "Commands.h"
+
+const QList<Command>& allCommands() {
+    static const QList<Command> commands{totalsCommand()};
+    return commands;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct Command;
+
+// One factory per command file; Commands.cpp lists them for help and dispatch.
+Command totalsCommand();

@@ -1,0 +1,27 @@
+#include "InformationWindow.h"
+
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+InformationWindow::InformationWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormInformation"));
+    setWindowTitle(QStringLiteral("Информация"));
+    setFixedSize(300, 260);
+    memo_ = new QPlainTextEdit;
+    memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setReadOnly(true);
+    auto* close = new QToolButton;
+    close->setObjectName(QStringLiteral("SpdBtnClose"));
+    close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    close->setToolTip(QStringLiteral("Закрыть"));
+    connect(close, &QToolButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(memo_);
+    layout->addWidget(close, 0, Qt::AlignRight);
+}
+
+void InformationWindow::clear() { memo_->clear(); }
+void InformationWindow::addLine(const QString& line) { memo_->appendPlainText(line); }
+QString InformationWindow::text() const { return memo_->toPlainText(); }

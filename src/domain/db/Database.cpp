@@ -1,0 +1,82 @@
+#include "Database.h"
+
+#include "ReferenceData.h"
+#include "Schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+Database::Database(const QString& programFolder) : folder_(QDir(programFolder).absolutePath()) {
+    prepareBlankDatabase();
+    engine_ = std::make_unique<SqlEngine>(workingFile());
+    prepareWorkingDatabase();
+}
+
+QString Database::workingFile() const { return QDir(folder_).filePath(QLatin1String(kWorkingFile)); }
+QString Database::blankFile() const { return QDir(folder_).filePath(QLatin1String(kBlankFile)); }
+
+void Database::prepareWorkingDatabase() {
+    if (engine_->tableNames().isEmpty()) {
+        Schema::create(*engine_);
+        ReferenceData::loadReferenceBooks(*engine_);
+    } else {
+        Schema::ensureIndexes(*engine_);
+    }
+}
+
+void Database::prepareBlankDatabase() const {
+    if (QFileInfo::exists(blankFile()))
+        return;
+    SqlEngine blank(blankFile());
+    // Writes a valid database header, so the blank file is a database and not a zero-length file.
+    blank.execute(QStringLiteral("CREATE TABLE blank_header (x)"));
+    blank.execute(QStringLiteral("DROP TABLE blank_header"));
+}
+
+void Database::close() { engine_->close(); }
+
+void Database::reopen() {
+    engine_->reopen();
+    prepareWorkingDatabase();
+}
+
+bool Database::hasSettings() { return !engine_->select(QStringLiteral("select * from k1obl")).isEmpty(); }
+
+std::optional<RegionYear> Database::settings() {
+    const SqlResult r = engine_->select(QStringLiteral(
+        "SELECT spobl.im, k1obl.god, cobl  FROM k1obl INNER JOIN spobl ON k1obl.cobl = spobl.kod"));
+    if (r.isEmpty())
+        return std::nullopt;
+    const SqlRow& row = r.first();
+    return RegionYear{row.text(QStringLiteral("cobl")).trimmed(), row.text(QStringLiteral("im")),
+                      row.text(QStringLiteral("god")).trimmed()};
+}
+
+QStringList Database::regionNames() {
+    return columnTexts(engine_->select(QStringLiteral("select * from spobl order by im")), QStringLiteral("im"));
+}
+
+QStringList Database::districtNames(const QString& regionName) {
+    return columnTexts(engine_->select(QStringLiteral("select im from kodra where kodr=(select kod from spobl "
+                                                      "where im=?) order by rowid"),
+                                       {regionName}),
+                       QStringLiteral("im"));
+}
+
+QStringList Database::farmNames(const QString& regionName, const QString& districtName) {
+    // The district is looked up within the region: district names repeat across regions.
+    return columnTexts(
+        engine_->select(QStringLiteral("select im from kodxoz where kodr=(select kod from spobl where im=?) "
+                                       "and kodraj=(select kodraj from kodra where im=? and "
+                                       "kodr=(select kod from spobl where im=?)) order by rowid"),
+                        {regionName, districtName, regionName}),
+        QStringLiteral("im"));
+}
+
+QStringList Database::categoryNames() {
+    return columnTexts(engine_->select(QStringLiteral("select * from kodkx order by rowid")), QStringLiteral("imy"));
+}
+
+QStringList Database::breedNames() {
+    return columnTexts(engine_->select(QStringLiteral("select * from sppor order by rowid")), QStringLiteral("im"));
+}

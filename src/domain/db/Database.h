@@ -1,0 +1,51 @@
+#pragma once
+
+#include "SqlEngine.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// The current region and year, as the one settings row gives them.
+struct RegionYear {
+    QString regionCode;
+    QString regionName;
+    QString year;
+};
+
+// The data module: owns the one connection to the working database and the look-ups that
+// several windows share. A missing or empty working database is created with the full schema
+// and the reference books.
+class Database {
+public:
+    static constexpr const char* kWorkingFile = "stavor.mdb";
+    static constexpr const char* kBlankFile = "stavorblank.mdb";
+
+    explicit Database(const QString& programFolder);
+
+    SqlEngine& db() { return *engine_; }
+    QString programFolder() const { return folder_; }
+    QString workingFile() const;
+    QString blankFile() const;
+
+    // Closes the connection (before the file is replaced) and opens it again.
+    void close();
+    void reopen();
+
+    bool hasSettings();
+    std::optional<RegionYear> settings();
+
+    QStringList regionNames();                 // by name
+    QStringList districtNames(const QString& regionName);
+    QStringList farmNames(const QString& regionName, const QString& districtName);
+    QStringList categoryNames();
+    QStringList breedNames();
+
+private:
+    void prepareWorkingDatabase();
+    void prepareBlankDatabase() const;
+
+    QString folder_;
+    std::unique_ptr<SqlEngine> engine_;
+};

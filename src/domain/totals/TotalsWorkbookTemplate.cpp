@@ -1,0 +1,249 @@
+#include "TotalsWorkbookTemplate.h"
+
+#include "domain/db/Schema.h"
+#include "domain/spreadsheet/PrintLayout.h"
+#include "domain/spreadsheet/Workbook.h"
+#include "domain/tables/ReportTables.h"
+#include "domain/tables/TableDefinition.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr double kRowHeight = 12;
+constexpr double kHeaderFontSize = 8;
+constexpr double kBodyFontSize = 9;
+constexpr double kTitleFontSize = 10;
+constexpr double kMarginCm = 1;
+constexpr int kHeadingColumn = 2;
+constexpr int kFullScale = 100;
+
+// The column captions of the paper form: groups over runs of value columns (first and last
+// counted from 1), a caption per value column, and the caption over the row captions.
+struct HeaderGroup {
+    int first;
+    int last;
+    QString text;
+};
+
+struct HeaderCaptions {
+    QString rowCaption;
+    QList<HeaderGroup> groups;
+    QStringList columns; // Table 9: one caption for every two value columns
+};
+
+QStringList repeated(const QStringList& captions, int times) {
+    QStringList all;
+    for (int i = 0; i < times; ++i)
+        all << captions;
+    return all;
+}
+
+HeaderCaptions headerCaptions(int table) {
+    const QString head = QStringLiteral("Всего, гол.");
+    const QString class1 = QStringLiteral("Соответ. 1 классу и выше");
+    const QString meanWeight = QStringLiteral("Средняя живая масса 1 головы, кг");
+    const QString meanHeight = QStringLiteral("Средняя высота в крестце, см");
+    switch (table) {
+    case 1:
+        return {QStringLiteral("Группы животных"),
+                {{2, 4, QStringLiteral("по породности")}, {5, 7, QStringLiteral("по классам")}},
+                {QStringLiteral("Всего пробонитировано, гол."), QStringLiteral("ч/п и 4 поколения"),
+                 QStringLiteral("3 поколения"), QStringLiteral("2 поколения"), QStringLiteral("Элита-рекорд"),
+                 QStringLiteral("Элита"), QStringLiteral("1 класс")}};
+    case 2:
+        return {QStringLiteral("Группы животных"),
+                {{1, 6, QStringLiteral("Возраст, лет")}},
+                {QStringLiteral("до 2-х лет"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4-5"),
+                 QStringLiteral("6-7"), QStringLiteral("8 лет и старше"), QStringLiteral("Итого")}};
+    case 3:
+        return {QStringLiteral("Возраст коров"),
+                {{2, 8, QStringLiteral("Из них имеют массу, кг")}},
+                {QStringLiteral("Всего коров"), QStringLiteral("до 350"), QStringLiteral("351-400"),
+                 QStringLiteral("401-450"), QStringLiteral("451-500"), QStringLiteral("501-550"),
+                 QStringLiteral("551-600"), QStringLiteral("более 600"), class1, meanWeight}};
+    case 4: {
+        const QStringList calving{QStringLiteral("Количество коров"),
+                                  QStringLiteral("Выращено телят к отъему, всего гол."),
+                                  QStringLiteral("Сред. живая масса 1 гол, кг"),
+                                  QStringLiteral("Сред. живая масса в 205 дней")};
+        return {QStringLiteral("Породность коров"),
+                {{1, 4, QStringLiteral("ПЕРВЫЙ ОТЕЛ")},
+                 {5, 8, QStringLiteral("ВТОРОЙ ОТЕЛ")},
+                 {9, 12, QStringLiteral("ТРЕТИЙ ОТЕЛ и старше")},
+                 {13, 15, QStringLiteral("СРЕДНЕЕ ПО СТАДУ")}},
+                repeated(calving, 3) + QStringList{QStringLiteral("Возраст при отъеме, мес."),
+                                                   QStringLiteral("Сред. живая масса при отъеме, кг"),
+                                                   QStringLiteral("Сред. живая масса в 205 дней")}};
+    }
+    case 5:
+        return {QStringLiteral("Группа быков по возрасту"),
+                {{2, 10, QStringLiteral("Из них имеют живую массу, кг")}},
+                {head, QStringLiteral("менее 500"), QStringLiteral("501-600"), QStringLiteral("601-700"),
+                 QStringLiteral("701-800"), QStringLiteral("801-900"), QStringLiteral("901-1000"),
+                 QStringLiteral("1001-1100"), QStringLiteral("1101-1200"), QStringLiteral("1201 и >"),
+                 QStringLiteral("Число быков с жив. массой соотв. кл. элита и эл.рек."),
+                 QStringLiteral("Средняя живая масса одного быка, кг"),
+                 QStringLiteral("Средняя оценка в баллах одной головы")}};
+    case 6:
+        return {QStringLiteral("Возраст"),
+                {{1, 3, QStringLiteral("Бычки")}, {4, 6, QStringLiteral("Телки")}},
+                repeated({head, class1, meanWeight}, 2)};
+    case 7:
+        return {QStringLiteral("Возраст"),
+                {{1, 2, QStringLiteral("Бычки")}, {3, 4, QStringLiteral("Телки")}},
+                repeated({head, meanHeight}, 2)};
+    case 8:
+        return {QStringLiteral("Возраст"),
+                {{1, 2, QStringLiteral("Быки")}, {3, 4, QStringLiteral("Коровы")}},
+                repeated({head, meanHeight}, 2)};
+    default:
+        return {QStringLiteral("Группы молодняка"),
+                {{2, 3, QStringLiteral("из них")}},
+                {QStringLiteral("Реализовано всего, гол."), QStringLiteral("элита-рекорд и элита"),
+                 QStringLiteral("1 класса")}};
+    }
+}
+
+CellFormat headerFormat() {
+    CellFormat f;
+    f.fontSize = kHeaderFontSize;
+    f.borders = {BorderStyle::Thin, BorderStyle::Thin, BorderStyle::Thin, BorderStyle::Thin};
+    f.horizontal = HorizontalAlignment::Center;
+    f.vertical = VerticalAlignment::Center;
+    f.wrap = true;
+    return f;
+}
+
+CellFormat textFormat(double size, bool bold, HorizontalAlignment horizontal) {
+    CellFormat f;
+    f.fontSize = size;
+    f.bold = bold;
+    f.horizontal = horizontal;
+    return f;
+}
+
+void putCaption(Worksheet& sheet, const CellRange& range, const QString& text) {
+    sheet.setFormat(range, headerFormat());
+    if (range.rowCount() > 1 || range.columnCount() > 1)
+        sheet.merge(range);
+    sheet.setValue(range.first(), text);
+}
+
+void putText(Worksheet& sheet, CellAddress cell, const CellFormat& format, const QString& text = {}) {
+    sheet.setFormat(cell, format);
+    if (!text.isEmpty())
+        sheet.setValue(cell, text);
+}
+
+// The title line with the year cell, "Таблица N" and the page number's label.
+void writeTitle(Worksheet& sheet, const TotalsSheetLayout& layout) {
+    const TableDefinition& table = reportTable(layout.table);
+    const CellAddress year = layout.yearCell;
+    // Right-aligned, the title runs leftwards over the empty cells before the year.
+    // The entry page spaces its words for a screen font; the sheet's narrow columns need them closed up.
+    putText(sheet, {year.row, year.column - 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Right),
+            table.heading.text.simplified());
+    putText(sheet, year, textFormat(kTitleFontSize, true, HorizontalAlignment::Center));
+    putText(sheet, {year.row, year.column + 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Left),
+            QStringLiteral("ГОДУ"));
+    putText(sheet, {layout.pageNumberRow == 1 ? 2 : 1, layout.lastColumn},
+            textFormat(kBodyFontSize, true, HorizontalAlignment::Right), table.tableName());
+    putText(sheet, {layout.pageNumberRow, layout.lastColumn - 1},
+            textFormat(kBodyFontSize, false, HorizontalAlignment::Right), QStringLiteral("Стр."));
+    putText(sheet, layout.pageNumberCell(), textFormat(kBodyFontSize, false, HorizontalAlignment::Center));
+    putText(sheet, layout.regionCell, textFormat(kTitleFontSize, true, HorizontalAlignment::Left));
+}
+
+// Column captions from two rows below the title down to the column numbers, which stand in the
+// row above the region name.
+void writeColumnCaptions(Worksheet& sheet, const TotalsSheetLayout& layout) {
+    const HeaderCaptions captions = headerCaptions(layout.table);
+    const int top = layout.yearCell.row + 2;
+    const int numbers = layout.headerRows - 1;
+    const int span = layout.valueColumns() / int(captions.columns.size());
+    const int captionLast = layout.firstValueColumn - 1;
+    putCaption(sheet, CellRange({top, kHeadingColumn}, {numbers - 1, captionLast}), captions.rowCaption);
+    putCaption(sheet, CellRange({numbers, kHeadingColumn}, {numbers, captionLast}), QStringLiteral("А"));
+    auto columnOf = [&](int number) { return layout.firstValueColumn + (number - 1) * span; };
+    for (const HeaderGroup& g : captions.groups)
+        putCaption(sheet, CellRange({top, columnOf(g.first)}, {top, columnOf(g.last) + span - 1}), g.text);
+    for (int n = 1; n <= captions.columns.size(); ++n) {
+        const bool grouped = std::any_of(captions.groups.begin(), captions.groups.end(),
+                                         [n](const HeaderGroup& g) { return n >= g.first && n <= g.last; });
+        const int first = columnOf(n);
+        const int last = first + span - 1;
+        putCaption(sheet, CellRange({grouped ? top + 1 : top, first}, {numbers - 1, last}), captions.columns.at(n - 1));
+        putCaption(sheet, CellRange({numbers, first}, {numbers, last}), QString::number(n));
+    }
+}
+
+void setSizes(Worksheet& sheet, const TotalsSheetLayout& layout) {
+    sheet.setDefaultRowHeight(kRowHeight);
+    sheet.setColumnWidth(1, 2);
+    for (int c = kHeadingColumn; c < layout.firstValueColumn; ++c) {
+        double width = 2;
+        if (c == kHeadingColumn)
+            width = layout.stacked ? 30 : 22;
+        else if (c == layout.captionColumn)
+            width = 27;
+        sheet.setColumnWidth(c, width);
+    }
+    for (int c = layout.firstValueColumn; c <= layout.lastColumn; ++c)
+        sheet.setColumnWidth(c, layout.stacked ? 7 : 9);
+}
+
+void setPrinting(Worksheet& sheet) {
+    PageSetup& setup = sheet.pageSetup();
+    setup.paper = PaperSize::A4;
+    setup.orientation = PageOrientation::Portrait;
+    setup.margins = {kMarginCm, kMarginCm, kMarginCm, kMarginCm};
+    setup.rowsPerPage = kTotalsPageRows;
+}
+
+} // namespace
+
+Workbook makeTotalsTemplate() {
+    Workbook book;
+    for (int t = 1; t <= Schema::kReportTableCount; ++t) {
+        const TotalsSheetLayout& layout = totalsSheetLayout(t);
+        Worksheet& sheet = book.addSheet(layout.sheetName());
+        setSizes(sheet, layout);
+        setPrinting(sheet);
+        writeTitle(sheet, layout);
+        writeColumnCaptions(sheet, layout);
+        fitTotalsSheetToPages(sheet, layout);
+    }
+    return book;
+}
+
+CellFormat totalsValueFormat(TotalsRounding rounding) {
+    CellFormat f = totalsCaptionFormat();
+    f.horizontal = HorizontalAlignment::Right;
+    f.numberFormat = rounding == TotalsRounding::OneDecimal ? QStringLiteral("0.0") : QStringLiteral("0");
+    return f;
+}
+
+CellFormat totalsCaptionFormat() {
+    CellFormat f;
+    f.fontSize = kBodyFontSize;
+    f.borders = {BorderStyle::Thin, BorderStyle::Thin, BorderStyle::Thin, BorderStyle::Thin};
+    return f;
+}
+
+void fitTotalsSheetToPages(Worksheet& sheet, const TotalsSheetLayout& layout) {
+    const int pages = std::max(1, (sheet.lastRow() + kTotalsPageRows - 1) / kTotalsPageRows);
+    std::vector<int> pageEnds;
+    for (int page = 1; page <= pages; ++page)
+        pageEnds.push_back(page * kTotalsPageRows);
+    for (int row = 1; row <= pageEnds.back(); ++row)
+        if (!sheet.rowHeights().contains(row))
+            sheet.setRowHeight(row, sheet.defaultRowHeight());
+    PageSetup& setup = sheet.pageSetup();
+    setup.printArea = CellRange({1, 1}, {pageEnds.back(), layout.lastColumn});
+    setup.fitToWidth = true;
+    setup.scale = kFullScale;
+    setup.scale = printScale(sheet, pageEnds);
+    setup.fitToWidth = false;
+}

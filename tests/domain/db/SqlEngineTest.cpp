@@ -1,0 +1,116 @@
+#include "domain/db/SqlEngine.h"
+#include "domain/db/SqlError.h"
+#include "domain/db/UnicodeLike.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SqlEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db = std::make_unique<SqlEngine>(dir.filePath("t.mdb"));
+        db->execute("CREATE TABLE names (kod INTEGER, im TEXT, v NUMERIC, flag BOOLEAN)");
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<SqlEngine> db;
+};
+
+TEST_F(SqlEngineTest, BoundTextWithApostropheIsStoredAndFound) {
+    db->execute("INSERT INTO names (kod, im) VALUES (?, ?)", {1, "Д'Артаньян"});
+    const SqlResult r = db->select("SELECT kod FROM names WHERE im=?", {"Д'Артаньян"});
+    ASSERT_EQ(r.size(), 1);
+    EXPECT_EQ(r.first().integer("KOD"), 1);
+}
+
+TEST_F(SqlEngineTest, FieldsReadAsTextIntegerRealAndFlag) {
+    db->execute("INSERT INTO names VALUES (:p1,:p2,:p3,:p4)", {"12", "x", "75.5", false});
+    db->execute("INSERT INTO names VALUES (:p1,:p2,:p3,:p4)", {"13", QVariant(), "450", true});
+    const SqlResult r = db->select("SELECT * FROM names ORDER BY kod");
+    EXPECT_EQ(r[0].text("kod"), "12");
+    EXPECT_EQ(r[0].text("v"), "75.5");
+    EXPECT_DOUBLE_EQ(r[0].real("v"), 75.5);
+    EXPECT_FALSE(r[0].boolean("flag"));
+    EXPECT_EQ(r[1].text("im"), "");
+    EXPECT_EQ(r[1].text("v"), "450");
+    EXPECT_EQ(r[1].integer("v"), 450);
+    EXPECT_TRUE(r[1].boolean("flag"));
+    EXPECT_THROW(r[0].text("missing"), SqlError);
+
+    db->execute("INSERT INTO names (kod, v) VALUES (14, '')");
+    const SqlRow blank = db->select("SELECT v FROM names WHERE kod=14").first();
+    EXPECT_EQ(blank.integer("v"), 0);
+    EXPECT_EQ(blank.real("v"), 0.0);
+}
+
+TEST_F(SqlEngineTest, AffectedRowCounts) {
+    db->execute("INSERT INTO names (kod) VALUES (1), (2), (3)");
+    EXPECT_EQ(db->execute("UPDATE names SET im='a' WHERE kod>1"), 2);
+    EXPECT_EQ(db->execute("DELETE FROM names WHERE kod=9"), 0);
+}
+
+TEST_F(SqlEngineTest, EngineErrorsCarryTheEngineText) {
+    try {
+        db->select("SELECT * FROM nowhere");
+        FAIL();
+    } catch (const SqlError& e) {
+        EXPECT_TRUE(e.text().contains("nowhere")) << e.text().toStdString();
+    }
+}
+
+TEST_F(SqlEngineTest, FailedTransactionLeavesNothingAndNestedSavepointsRollBackAlone) {
+    EXPECT_THROW(db->transaction([&] {
+        db->execute("INSERT INTO names (kod) VALUES (1)");
+        db->execute("INSERT INTO nowhere VALUES (1)");
+    }),
+                 SqlError);
+    EXPECT_TRUE(db->select("SELECT * FROM names").isEmpty());
+
+    db->transaction([&] {
+        db->execute("INSERT INTO names (kod) VALUES (1)");
+        EXPECT_THROW(db->transaction([&] {
+            db->execute("INSERT INTO names (kod) VALUES (2)");
+            throw SqlError("stop");
+        }),
+                     SqlError);
+    });
+    EXPECT_EQ(columnTexts(db->select("SELECT kod FROM names"), "kod"), QStringList{"1"});
+}
+
+TEST_F(SqlEngineTest, LikeIgnoresCaseOfCyrillicLetters) {
+    db->execute("INSERT INTO names (kod, im) VALUES (1, 'Калмыцкая'), (2, 'Ёлкино')");
+    const struct {
+        const char* pattern;
+        int count;
+    } cases[] = {{"калмыцкая", 1}, {"КАЛМЫЦКАЯ", 1}, {"Калмыц", 0}, {"ёлкино", 1}, {"Калм%", 1}, {"_лкино", 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(db->select("SELECT * FROM names WHERE im like ?", {QString::fromUtf8(c.pattern)}).size(), c.count)
+            << c.pattern;
+    EXPECT_TRUE(unicodeLike("a!%", "A%", '!'));
+    EXPECT_FALSE(unicodeLike("a!%", "Ab", '!'));
+}
+
+TEST_F(SqlEngineTest, AttachedFileAndConsistentCopy) {
+    db->execute("INSERT INTO names (kod, im) VALUES (5, 'пять')");
+    const QString copy = dir.filePath("copy.mdb");
+    db->vacuumInto(copy);
+    EXPECT_THROW(db->vacuumInto(copy), SqlError);
+    db->copyTo(copy);
+
+    db->attach(copy, "other");
+    EXPECT_TRUE(db->tableExists("names", "other"));
+    EXPECT_EQ(db->select("SELECT im FROM other.names").first().text("im"), "пять");
+    db->detach("other");
+    EXPECT_THROW(db->attach(copy, "bad name"), SqlError);
+}
+
+TEST_F(SqlEngineTest, ClosedDatabaseRefusesStatementsUntilReopened) {
+    db->close();
+    EXPECT_THROW(db->select("SELECT 1"), SqlError);
+    db->reopen();
+    EXPECT_EQ(db->select("SELECT 1 AS one").first().integer("one"), 1);
+}
+
+} // namespace
