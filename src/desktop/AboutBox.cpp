@@ -8,7 +8,7 @@
 #include <QStyle>
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("AboutBox"));
+    setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("About"));
 
     auto* panel = new QFrame;

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 InformationWindow::InformationWindow(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormInformation"));
+    setObjectName(QStringLiteral("TFormInformation"));
     setWindowTitle(QStringLiteral("Информация"));
     setFixedSize(300, 260);
     memo_ = new QPlainTextEdit;

@@ -44,7 +44,7 @@ QLabel* makeLabel(const char* name, const QString& text = {}) {
 
 MainWindow::MainWindow(Database& data, Session& session, QWidget* parent)
     : QMainWindow(parent), data_(data), session_(session) {
-    setObjectName(QStringLiteral("FormMain"));
+    setObjectName(QStringLiteral("TFormMain"));
     setWindowTitle(QStringLiteral("Stavor"));
     resize(865, 466);
     buildCentralArea();

@@ -30,7 +30,7 @@ std::optional<QString> saveProgramSettings(Database& data, const QString& region
 }
 
 SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : QDialog(parent), data_(data) {
-    setObjectName(QStringLiteral("FormOption"));
+    setObjectName(QStringLiteral("TFormOption"));
     setWindowTitle(QStringLiteral("Настройки программы"));
     setFixedSize(384, 212);
 

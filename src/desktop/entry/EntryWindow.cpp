@@ -22,7 +22,7 @@
 
 EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
     : QDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
-    setObjectName(QStringLiteral("FormTable"));
+    setObjectName(QStringLiteral("TFormTable"));
     setWindowTitle(QStringLiteral("Таблицы"));
     setModal(true);
     resize(813, 592);

@@ -51,7 +51,7 @@ TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       data_(data) {
-    setObjectName(QStringLiteral("FormLogTest"));
+    setObjectName(QStringLiteral("TFormLogTest"));
     setWindowTitle(QStringLiteral("Stavor. Счет по области."));
     setFixedSize(402, 416);
     setModal(true);
