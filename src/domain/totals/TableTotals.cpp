@@ -82,7 +82,7 @@ QVariant storedValue(const TotalsColumnRule& rule, const QVariant& value) {
 // The farm of the scope with the largest value in the column, as its six title codes.
 QString largestFarm(int table, SqlEngine& db, const TotalsScope& scope, const QString& column) {
     const SqlResult farms = db.select(QStringLiteral("SELECT oblm,rnm,khm,kkhm,porm,godm FROM %1 WHERE oblm=? AND "
-                                                     "godm=? ORDER BY abs(%2) DESC LIMIT 1")
+                                                     "godm=? ORDER BY abs(%2) DESC, rnm, khm LIMIT 1")
                                           .arg(Schema::dataTable(table), column),
                                       {scope.regionCode, scope.year});
     if (farms.isEmpty())
