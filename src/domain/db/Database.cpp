@@ -3,8 +3,41 @@
 #include "ReferenceData.h"
 #include "Schema.h"
 
+#include "SqlError.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// A file with tables, but not all of ours, belongs to another program: it is refused untouched.
+void requireOwnTables(SqlEngine& db, const QStringList& present) {
+    QStringList missing;
+    for (const QString& table : Schema::allTables())
+        if (!present.contains(table, Qt::CaseInsensitive))
+            missing << table;
+    if (!missing.isEmpty())
+        throw SqlError(QStringLiteral("Файл «%1» не является базой данных программы: в нём нет её таблиц (%2). "
+                                      "Файл оставлен без изменений.")
+                           .arg(QDir::toNativeSeparators(db.filePath()), missing.join(QStringLiteral(", "))));
+}
+
+bool referenceBooksEmpty(SqlEngine& db) {
+    const QStringList& books = Schema::referenceTables();
+    return std::all_of(books.begin(), books.end(), [&](const QString& table) {
+        return db.select(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table)).isEmpty();
+    });
+}
+
+} // namespace
+
+void createWorkingDatabase(SqlEngine& db, const QString& referenceBooks) {
+    db.transaction([&] {
+        Schema::create(db);
+        ReferenceData::load(db, referenceBooks);
+    });
+}
 
 Database::Database(const QString& programFolder) : folder_(QDir(programFolder).absolutePath()) {
     prepareBlankDatabase();
@@ -16,12 +49,18 @@ QString Database::workingFile() const { return QDir(folder_).filePath(QLatin1Str
 QString Database::blankFile() const { return QDir(folder_).filePath(QLatin1String(kBlankFile)); }
 
 void Database::prepareWorkingDatabase() {
-    if (engine_->tableNames().isEmpty()) {
-        Schema::create(*engine_);
-        ReferenceData::loadReferenceBooks(*engine_);
-    } else {
-        Schema::ensureIndexes(*engine_);
+    const QStringList present = engine_->tableNames();
+    if (present.isEmpty()) {
+        createWorkingDatabase(*engine_, QString::fromLatin1(ReferenceData::kReferenceBooks));
+        return;
     }
+    requireOwnTables(*engine_, present);
+    // A database made before its creation was one transaction may lack the reference books.
+    engine_->transaction([&] {
+        Schema::ensureIndexes(*engine_);
+        if (referenceBooksEmpty(*engine_))
+            ReferenceData::loadReferenceBooks(*engine_);
+    });
 }
 
 void Database::prepareBlankDatabase() const {

@@ -16,7 +16,8 @@ struct RegionYear {
 
 // The data module: owns the one connection to the working database and the look-ups that
 // several windows share. A missing or empty working database is created with the full schema
-// and the reference books.
+// and the reference books; one with our tables but no reference books gets them; any other file
+// is refused with a message and left as it was.
 class Database {
 public:
     static constexpr const char* kWorkingFile = "stavor.mdb";
@@ -49,3 +50,7 @@ private:
     QString folder_;
     std::unique_ptr<SqlEngine> engine_;
 };
+
+// The schema and the reference books from the given resource in one transaction: a database is
+// made whole or not at all.
+void createWorkingDatabase(SqlEngine& db, const QString& referenceBooks);

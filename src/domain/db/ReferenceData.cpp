@@ -55,7 +55,7 @@ void load(SqlEngine& db, const QString& resourcePath) {
     });
 }
 
-void loadReferenceBooks(SqlEngine& db) { load(db, QStringLiteral(":/data/reference_books.json")); }
+void loadReferenceBooks(SqlEngine& db) { load(db, QString::fromLatin1(kReferenceBooks)); }
 
 void loadDemoFarms(SqlEngine& db) {
     const QString path = QStringLiteral(":/data/demo_farms.json");

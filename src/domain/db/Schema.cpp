@@ -48,23 +48,27 @@ QString reportTableDdl(const QString& name, int table) {
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(name, cols.join(u", "));
 }
 
-const char* const kReferenceDdl[] = {
-    "CREATE TABLE spobl (kod INTEGER, kodb TEXT, im TEXT)",
-    "CREATE TABLE kodra (kodr INTEGER, kodraj INTEGER, im TEXT, send BOOLEAN DEFAULT FALSE, "
-    "datesend TEXT DEFAULT '')",
-    "CREATE TABLE kodxoz (kodr INTEGER, kodraj INTEGER, kodx INTEGER, im TEXT, "
-    "send BOOLEAN DEFAULT FALSE, datesend TEXT DEFAULT '')",
-    "CREATE TABLE kodkx (kkx INTEGER, imy TEXT)",
-    "CREATE TABLE sppor (gr INTEGER, kod INTEGER, im TEXT, kodb TEXT, udl1 TEXT, gru TEXT, "
-    "stj TEXT, grj TEXT)",
-    "CREATE TABLE sklin (gr INTEGER, kod INTEGER, im TEXT, gkp TEXT)",
-    "CREATE TABLE kodup (kodup INTEGER, kodu TEXT)",
-    "CREATE TABLE kodst (kodr INTEGER, im TEXT)",
-    "CREATE TABLE kodkb (kodr INTEGER, im TEXT)",
-    "CREATE TABLE k1obl (cobl INTEGER, god TEXT)",
-    "CREATE TABLE sprsost (number INTEGER, oblm INTEGER, rnm INTEGER, khm INTEGER, kkhm INTEGER, "
-    "porm INTEGER, godm INTEGER, tab1 TEXT, tab2 TEXT, tab3 TEXT, tab4 TEXT, tab5 TEXT, tab6 TEXT, "
-    "tab7 TEXT, tab8 TEXT, tab9 TEXT)",
+// The tables beside the report tables: name and column definitions.
+struct PlainTable {
+    const char* name;
+    const char* columns;
+};
+
+const PlainTable kPlainTables[] = {
+    {"spobl", "kod INTEGER, kodb TEXT, im TEXT"},
+    {"kodra", "kodr INTEGER, kodraj INTEGER, im TEXT, send BOOLEAN DEFAULT FALSE, datesend TEXT DEFAULT ''"},
+    {"kodxoz", "kodr INTEGER, kodraj INTEGER, kodx INTEGER, im TEXT, send BOOLEAN DEFAULT FALSE, "
+               "datesend TEXT DEFAULT ''"},
+    {"kodkx", "kkx INTEGER, imy TEXT"},
+    {"sppor", "gr INTEGER, kod INTEGER, im TEXT, kodb TEXT, udl1 TEXT, gru TEXT, stj TEXT, grj TEXT"},
+    {"sklin", "gr INTEGER, kod INTEGER, im TEXT, gkp TEXT"},
+    {"kodup", "kodup INTEGER, kodu TEXT"},
+    {"kodst", "kodr INTEGER, im TEXT"},
+    {"kodkb", "kodr INTEGER, im TEXT"},
+    {"k1obl", "cobl INTEGER, god TEXT"},
+    {"sprsost", "number INTEGER, oblm INTEGER, rnm INTEGER, khm INTEGER, kkhm INTEGER, porm INTEGER, "
+                "godm INTEGER, tab1 TEXT, tab2 TEXT, tab3 TEXT, tab4 TEXT, tab5 TEXT, tab6 TEXT, tab7 TEXT, "
+                "tab8 TEXT, tab9 TEXT"},
 };
 
 } // namespace
@@ -97,10 +101,19 @@ const QStringList& referenceTables() {
     return names;
 }
 
+QStringList allTables() {
+    QStringList names;
+    for (const PlainTable& t : kPlainTables)
+        names << QLatin1String(t.name);
+    for (int t = 1; t <= kReportTableCount; ++t)
+        names << dataTable(t) << totalsTable(t);
+    return names;
+}
+
 void create(SqlEngine& db) {
     db.transaction([&] {
-        for (const char* ddl : kReferenceDdl)
-            db.execute(QString::fromLatin1(ddl));
+        for (const PlainTable& t : kPlainTables)
+            db.execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(t.name), QLatin1String(t.columns)));
         for (int t = 1; t <= kReportTableCount; ++t) {
             db.execute(reportTableDdl(dataTable(t), t));
             db.execute(reportTableDdl(totalsTable(t), t));

@@ -17,6 +17,8 @@ QStringList dataColumns(int table); // lower case, in column order: "tm101" … 
 bool hasDateSend(int table);     // Tables 7 and 8 have no datesend
 const QStringList& titleColumns(); // oblm, rnm, khm, kkhm, porm, godm
 const QStringList& referenceTables();
+// Every table the program's database has.
+QStringList allTables();
 
 // Every table of the program, for a database that has none yet.
 void create(SqlEngine& db);

@@ -1,9 +1,11 @@
 #include "SqlEngine.h"
 
+#include "EngineMessages.h"
 #include "SqlError.h"
 #include "UnicodeLike.h"
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -17,9 +19,18 @@ namespace {
 
 QAtomicInt connectionCounter;
 
+// Long enough for another program's short write or a computation of the totals to end.
+constexpr int kBusyTimeoutMs = 3000;
+
 QString engineText(const QSqlError& e) {
     const QString db = e.databaseText().trimmed();
     return db.isEmpty() ? e.text().trimmed() : db;
+}
+
+int engineCode(const QSqlError& e) {
+    bool ok = false;
+    const int code = e.nativeErrorCode().toInt(&ok);
+    return ok ? code : SQLITE_ERROR;
 }
 
 void requireIdentifier(const QString& name) {
@@ -28,19 +39,23 @@ void requireIdentifier(const QString& name) {
         throw SqlError(QStringLiteral("Недопустимое имя: %1").arg(name));
 }
 
-QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params) {
-    QSqlQuery q(db);
+} // namespace
+
+void SqlEngine::fail(const QSqlError& error) const {
+    throw SqlError(engineFailureMessage(engineCode(error), filePath_, engineText(error)));
+}
+
+QSqlQuery SqlEngine::prepared(const QString& sql, const QVariantList& params) {
+    QSqlQuery q(openConnection());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        throw SqlError(engineText(q.lastError()));
+        fail(q.lastError());
     for (const QVariant& p : params)
         q.addBindValue(p);
     if (!q.exec())
-        throw SqlError(engineText(q.lastError()));
+        fail(q.lastError());
     return q;
 }
-
-} // namespace
 
 SqlEngine::SqlEngine(const QString& filePath)
     : filePath_(filePath),
@@ -53,27 +68,31 @@ SqlEngine::~SqlEngine() { close(); }
 void SqlEngine::open() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db.setDatabaseName(filePath_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!db.open()) {
-        const QString text = engineText(db.lastError());
+        const QSqlError error = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName_);
-        throw SqlError(text);
+        fail(error);
     }
     transactionDepth_ = 0;
-    installFunctions();
-    // One file per database: exchange and archive copies must be complete on their own.
-    select(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    try {
+        handle_ = driverHandle(db);
+        installUnicodeLike(handle_);
+        // One file per database: exchange and archive copies must be complete on their own.
+        select(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    } catch (...) {
+        close();
+        throw;
+    }
 }
 
-void SqlEngine::installFunctions() {
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+sqlite3* SqlEngine::driverHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 ||
+        !*static_cast<sqlite3* const*>(handle.data()))
         throw SqlError(QStringLiteral("Драйвер SQLite не предоставил соединение."));
-    sqlite3* h = *static_cast<sqlite3* const*>(handle.data());
-    if (h)
-        installUnicodeLike(h);
+    return *static_cast<sqlite3* const*>(handle.data());
 }
 
 void SqlEngine::close() {
@@ -84,6 +103,7 @@ void SqlEngine::close() {
         db.close();
     }
     QSqlDatabase::removeDatabase(connectionName_);
+    handle_ = nullptr;
 }
 
 void SqlEngine::reopen() {
@@ -98,12 +118,12 @@ bool SqlEngine::isOpen() const {
 
 QSqlDatabase SqlEngine::openConnection() const {
     if (!isOpen())
-        throw SqlError(QStringLiteral("База данных закрыта: %1").arg(filePath_));
+        throw SqlError(QStringLiteral("База данных «%1» закрыта.").arg(QDir::toNativeSeparators(filePath_)));
     return QSqlDatabase::database(connectionName_, false);
 }
 
 SqlResult SqlEngine::select(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = prepared(openConnection(), sql, params);
+    QSqlQuery q = prepared(sql, params);
     QStringList fields;
     const QSqlRecord rec = q.record();
     for (int i = 0; i < rec.count(); ++i)
@@ -117,25 +137,25 @@ SqlResult SqlEngine::select(const QString& sql, const QVariantList& params) {
         rows.push_back(std::move(values));
     }
     if (q.lastError().isValid())
-        throw SqlError(engineText(q.lastError()));
+        fail(q.lastError());
     return SqlResult(std::move(fields), std::move(rows));
 }
 
 int SqlEngine::execute(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = prepared(openConnection(), sql, params);
+    QSqlQuery q = prepared(sql, params);
     return q.numRowsAffected();
 }
 
 int SqlEngine::executeEach(const QString& sql, const QList<QVariantList>& paramLists) {
     QSqlQuery q(openConnection());
     if (!q.prepare(sql))
-        throw SqlError(engineText(q.lastError()));
+        fail(q.lastError());
     int changed = 0;
     for (const QVariantList& params : paramLists) {
         for (int i = 0; i < params.size(); ++i)
             q.bindValue(i, params.at(i));
         if (!q.exec())
-            throw SqlError(engineText(q.lastError()));
+            fail(q.lastError());
         changed += q.numRowsAffected();
     }
     return changed;
@@ -161,24 +181,56 @@ QStringList SqlEngine::columnNames(const QString& table, const QString& schema) 
 }
 
 void SqlEngine::transaction(const std::function<void()>& work) {
+    run(QStringLiteral("BEGIN IMMEDIATE"), work);
+}
+
+void SqlEngine::readTransaction(const std::function<void()>& work) {
+    run(QStringLiteral("BEGIN DEFERRED"), work);
+}
+
+void SqlEngine::run(const QString& begin, const std::function<void()>& work) {
+    const bool outermost = transactionDepth_ == 0;
     const QString savepoint = QStringLiteral("sp%1").arg(transactionDepth_);
-    execute(transactionDepth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE")
-                                   : QStringLiteral("SAVEPOINT ") + savepoint);
+    execute(outermost ? begin : QStringLiteral("SAVEPOINT ") + savepoint);
     ++transactionDepth_;
     try {
         work();
     } catch (...) {
         --transactionDepth_;
-        if (transactionDepth_ == 0) {
-            execute(QStringLiteral("ROLLBACK"));
+        undo(outermost, savepoint);
+        throw;
+    }
+    --transactionDepth_;
+    try {
+        execute(outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
+    } catch (...) {
+        // A failed COMMIT (another program still reads) leaves the transaction open.
+        undo(outermost, savepoint);
+        throw;
+    }
+}
+
+// The error that brought us here is the one reported, whatever the undoing says.
+void SqlEngine::undo(bool outermost, const QString& savepoint) noexcept {
+    try {
+        if (outermost) {
+            // The engine itself rolls back after some failures (disk full, I/O error).
+            if (handle_ && !sqlite3_get_autocommit(handle_))
+                execute(QStringLiteral("ROLLBACK"));
         } else {
             execute(QStringLiteral("ROLLBACK TO ") + savepoint);
             execute(QStringLiteral("RELEASE ") + savepoint);
         }
-        throw;
+    } catch (...) {
     }
-    --transactionDepth_;
-    execute(transactionDepth_ == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
+    // A transaction the engine would not roll back must not swallow the statements that follow:
+    // closing the connection discards it.
+    if (outermost && handle_ && !sqlite3_get_autocommit(handle_)) {
+        try {
+            reopen();
+        } catch (...) {
+        }
+    }
 }
 
 void SqlEngine::attach(const QString& filePath, const QString& alias) {

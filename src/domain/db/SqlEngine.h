@@ -7,9 +7,14 @@
 #include <functional>
 
 class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
+struct sqlite3;
 
 // The engine adapter: one SQLite database file behind Qt SQL. Values always travel as bound
-// parameters (positional "?" or named ":p1" bound in order); failures throw SqlError.
+// parameters (positional "?" or named ":p1" bound in order); failures throw SqlError with a
+// Russian sentence naming the file and the engine's own text in parentheses. A busy database is
+// waited for a few seconds before that.
 class SqlEngine {
 public:
     explicit SqlEngine(const QString& filePath);
@@ -31,9 +36,12 @@ public:
     QStringList tableNames(const QString& schema = QStringLiteral("main"));
     QStringList columnNames(const QString& table, const QString& schema = QStringLiteral("main"));
 
-    // Runs work atomically: all of its statements take effect, or none when it throws.
-    // Nested calls become savepoints of the outer transaction.
+    // Runs work atomically: all of its statements take effect, or none when it throws; a COMMIT
+    // that fails is rolled back and thrown. Nested calls become savepoints of the outer transaction.
+    // The write lock is taken at the start, so two writers queue instead of mixing.
     void transaction(const std::function<void()>& work);
+    // Runs work on one snapshot of the database: other connections' commits stay unseen.
+    void readTransaction(const std::function<void()>& work);
 
     void attach(const QString& filePath, const QString& alias);
     void detach(const QString& alias);
@@ -45,10 +53,15 @@ public:
 
 private:
     void open();
+    static sqlite3* driverHandle(const QSqlDatabase& db);
     QSqlDatabase openConnection() const;
-    void installFunctions();
+    QSqlQuery prepared(const QString& sql, const QVariantList& params);
+    [[noreturn]] void fail(const QSqlError& error) const;
+    void run(const QString& begin, const std::function<void()>& work);
+    void undo(bool outermost, const QString& savepoint) noexcept;
 
     QString filePath_;
     QString connectionName_;
+    sqlite3* handle_ = nullptr;
     int transactionDepth_ = 0;
 };

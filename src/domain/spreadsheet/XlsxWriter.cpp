@@ -181,6 +181,12 @@ void writeFile(const Workbook& book, const QString& fileName) {
     lxw_workbook* closing = std::exchange(file.book, nullptr);
     check(workbook_close(closing));
 }
+
+// The temporary files of this target that a killed run left behind.
+void removeLeftovers(const QDir& folder, const QString& pattern) {
+    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(folder.filePath(name));
+}
 } // namespace
 
 void saveXlsx(const Workbook& book, const QString& path) {
@@ -188,7 +194,9 @@ void saveXlsx(const Workbook& book, const QString& path) {
     const QDir folder = target.absoluteDir();
     if (!folder.exists())
         failSaving(path, QStringLiteral("папки «%1» нет").arg(QDir::toNativeSeparators(folder.path())));
-    QTemporaryFile temporary(folder.filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    const QString temporaryName = QStringLiteral(".%1.").arg(target.fileName());
+    removeLeftovers(folder, temporaryName + QStringLiteral("??????"));
+    QTemporaryFile temporary(folder.filePath(temporaryName + QStringLiteral("XXXXXX")));
     if (!temporary.open())
         failSaving(path, QStringLiteral("нельзя записывать в папку «%1»").arg(QDir::toNativeSeparators(folder.path())));
     temporary.close();
@@ -203,7 +211,8 @@ void saveXlsx(const Workbook& book, const QString& path) {
     std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdU16String()),
                             std::filesystem::path(target.absoluteFilePath().toStdU16String()), error);
     if (error)
-        failSaving(path, QStringLiteral("файл открыт в другой программе или защищён от записи"));
+        failSaving(path, QStringLiteral("файл открыт в другой программе или защищён от записи (%1)")
+                             .arg(QString::fromLocal8Bit(error.message())));
     temporary.setAutoRemove(false);
 }
 

@@ -33,6 +33,19 @@ int checkedYear(const QString& year) {
     return year.toInt();
 }
 
+// Holds the lines of the table computations until all nine are committed.
+class HeldLog : public TotalsLog {
+public:
+    void logLine(const QString& line) override { lines_ << line; }
+    void passTo(TotalsLog& log) const {
+        for (const QString& line : lines_)
+            log.logLine(line);
+    }
+
+private:
+    QStringList lines_;
+};
+
 } // namespace
 
 bool TotalsCounters::anyAdded() const {
@@ -49,9 +62,15 @@ TotalsScope checkedTotalsScope(SqlEngine& db, const QString& regionName, const Q
 TotalsCounters computeRegionalTotals(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log) {
     const TotalsScope scope = checkedTotalsScope(db, regionName, year);
 
+    // One transaction: the nine tables are always of one computation, and a second computation
+    // (another window or the command line) waits for this one instead of mixing with it.
     TotalsCounters counters;
-    for (size_t i = 0; i < counters.added.size(); ++i)
-        counters.added.at(i) = kTableComputations[i](db, scope, log);
+    HeldLog held;
+    db.transaction([&] {
+        for (size_t i = 0; i < counters.added.size(); ++i)
+            counters.added.at(i) = kTableComputations[i](db, scope, held);
+    });
+    held.passTo(log);
     if (!counters.anyAdded())
         log.logLine(QStringLiteral("Для %1 нет данных.").arg(regionName));
     return counters;

@@ -22,8 +22,9 @@ struct TotalsCounters {
 TotalsScope checkedTotalsScope(SqlEngine& db, const QString& regionName, const QString& year);
 
 // Everything "Рассчитать" does, for the totals window and the command line alike: checks the region
-// name and the year, rebuilds the nine total tables in
-// order (each logs its line) and logs that there is no data when no table got a row.
+// name and the year, rebuilds the nine total tables in order in one transaction, then logs each
+// table's line and that there is no data when no table got a row.
 // An empty, unknown or malformed region or year throws std::invalid_argument with the message for
-// the user, before anything is changed.
+// the user, before anything is changed; a total beyond the range of numbers throws TotalsOverflow
+// and changes nothing.
 TotalsCounters computeRegionalTotals(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log);

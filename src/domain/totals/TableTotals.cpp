@@ -1,11 +1,13 @@
 #include "TableTotals.h"
 
 #include "TotalsLog.h"
+#include "TotalsOverflow.h"
 #include "TotalsRules.h"
 #include "domain/db/Schema.h"
 #include "domain/db/SqlEngine.h"
 
 #include <QStringList>
+#include <cmath>
 
 namespace {
 
@@ -77,11 +79,35 @@ QVariant storedValue(const TotalsColumnRule& rule, const QVariant& value) {
     return QString::number(value.toDouble(), 'g', 15).toDouble();
 }
 
+// The farm of the scope with the largest value in the column, as its six title codes.
+QString largestFarm(int table, SqlEngine& db, const TotalsScope& scope, const QString& column) {
+    const SqlResult farms = db.select(QStringLiteral("SELECT oblm,rnm,khm,kkhm,porm,godm FROM %1 WHERE oblm=? AND "
+                                                     "godm=? ORDER BY abs(%2) DESC, rnm, khm LIMIT 1")
+                                          .arg(Schema::dataTable(table), column),
+                                      {scope.regionCode, scope.year});
+    if (farms.isEmpty())
+        return {};
+    const SqlRow& f = farms.first();
+    return QStringLiteral("регион %1, район %2, хозяйство %3, категория %4, порода %5, год %6")
+        .arg(f.text(0), f.text(1), f.text(2), f.text(3), f.text(4), f.text(5));
+}
+
+[[noreturn]] void refuseOverflow(int table, SqlEngine& db, const TotalsScope& scope, const QString& column) {
+    throw TotalsOverflow(QStringLiteral("Итоги не рассчитаны: сумма столбца %1 таблицы %2 выходит за пределы чисел "
+                                        "из-за слишком больших значений хозяйства (%3). Итоговые таблицы не изменены.")
+                             .arg(column)
+                             .arg(table)
+                             .arg(largestFarm(table, db, scope, column)));
+}
+
 // The values of a level row in column order, or nothing when every one of them is 0.
-QVariantList totalValues(const QList<TotalsColumnRule>& rules, const SqlRow& row) {
+QVariantList totalValues(int table, SqlEngine& db, const TotalsScope& scope, const QList<TotalsColumnRule>& rules,
+                         const SqlRow& row) {
     QVariantList values;
     bool anyNonZero = false;
     for (int i = 0; i < rules.size(); ++i) {
+        if (!std::isfinite(row.value(i).toDouble()))
+            refuseOverflow(table, db, scope, rules.at(i).column);
         values << storedValue(rules.at(i), row.value(i));
         anyNonZero = anyNonZero || values.last().toDouble() != 0.0;
     }
@@ -111,7 +137,7 @@ int createTableItog(int table, SqlEngine& db, const TotalsScope& scope, TotalsLo
         db.execute(QStringLiteral("DELETE FROM ") + Schema::totalsTable(table));
         QList<QVariantList> totalRows;
         for (const SqlRow& row : db.select(totalsQuery(table, rules), {scope.regionCode, scope.year})) {
-            const QVariantList values = totalValues(rules, row);
+            const QVariantList values = totalValues(table, db, scope, rules, row);
             if (!values.isEmpty())
                 totalRows << values + titleValues(table, row);
         }

@@ -12,7 +12,9 @@ struct TotalsScope {
 };
 
 // Rebuilds the total table of report table 1 … 9 for the scope in one transaction (emptying and
-// inserts), writes its log line and returns the number of total rows added.
+// inserts; a savepoint of the caller's transaction), writes its log line and returns the number of
+// total rows added. A sum beyond the range of numbers throws TotalsOverflow naming the column and
+// the farm with the largest value.
 int createTableItog(int table, SqlEngine& db, const TotalsScope& scope, TotalsLog& log);
 
 int CreateTable1Itog(SqlEngine& db, const TotalsScope& scope, TotalsLog& log);

@@ -3,6 +3,7 @@
 #include "TotalsBlockWriter.h"
 #include "RegionalTotals.h"
 #include "TotalsLog.h"
+#include "TotalsOverflow.h"
 #include "TotalsRules.h"
 #include "TotalsWorkbookTemplate.h"
 #include "domain/db/Schema.h"
@@ -11,6 +12,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <cmath>
 #include <exception>
 #include <iterator>
 
@@ -26,7 +28,7 @@ constexpr int kCategoryWithoutSection = 11;
 // categories) need the computation's own sums and weighted means, so they use its rules.
 class TotalsQueries {
 public:
-    TotalsQueries(int table, SqlEngine& db, const TotalsExportScope& scope) : db_(db), scope_(scope) {
+    TotalsQueries(int table, SqlEngine& db, const TotalsExportScope& scope) : table_(table), db_(db), scope_(scope) {
         QStringList parts, values;
         for (const TotalsColumnRule& rule : totalsColumnRules(table)) {
             parts << rule.partsSql();
@@ -50,8 +52,16 @@ public:
 
     TotalsValues values(const SqlRow& row) const {
         TotalsValues values;
-        for (const QString& column : columns_)
-            values.insert(column, row.value(column).toDouble());
+        for (const QString& column : columns_) {
+            const double value = row.value(column).toDouble();
+            // A block adding up several total rows can leave the range of numbers on its own.
+            if (!std::isfinite(value))
+                throw TotalsOverflow(QStringLiteral("Книга итогов не записана: сумма столбца %1 итоговой таблицы %2 "
+                                                    "выходит за пределы чисел.")
+                                         .arg(column)
+                                         .arg(table_));
+            values.insert(column, value);
+        }
         return values;
     }
 
@@ -64,6 +74,7 @@ public:
     }
 
 private:
+    int table_;
     SqlEngine& db_;
     const TotalsExportScope& scope_;
     QStringList columns_;
@@ -134,17 +145,23 @@ void ImportEndToExcelTable8(Workbook& b, SqlEngine& db, const TotalsExportScope&
 void ImportEndToExcelTable9(Workbook& b, SqlEngine& db, const TotalsExportScope& s, TotalsLog& l) { importEndToExcelTable(9, b, db, s, l); }
 
 Workbook buildTotalsWorkbook(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log) {
-    const TotalsExportScope scope = currentScope(db, regionName, year);
-    log.logLine(QStringLiteral("Формирование выходных данных для %1 %2").arg(scope.regionCode.toString(), regionName));
     Workbook book = makeTotalsTemplate();
-    for (int table = 1; table <= Schema::kReportTableCount; ++table) {
-        try {
-            kTableExports[table - 1](book, db, scope, log);
-        } catch (const std::exception&) {
-            // A failed table leaves its sheet as far as it got and lacks its log line.
+    // One snapshot for the nine sheets: a computation committed meanwhile is either wholly in the
+    // workbook or not at all. The first read takes it, so a busy database fails the whole export.
+    db.readTransaction([&] {
+        const TotalsExportScope scope = currentScope(db, regionName, year);
+        log.logLine(QStringLiteral("Формирование выходных данных для %1 %2").arg(scope.regionCode.toString(), regionName));
+        for (int table = 1; table <= Schema::kReportTableCount; ++table) {
+            try {
+                kTableExports[table - 1](book, db, scope, log);
+            } catch (const TotalsOverflow&) {
+                throw;
+            } catch (const std::exception&) {
+                // A failed table leaves its sheet as far as it got and lacks its log line.
+            }
+            const TotalsSheetLayout& layout = totalsSheetLayout(table);
+            fitTotalsSheetToPages(book.sheet(layout.sheetName()), layout);
         }
-        const TotalsSheetLayout& layout = totalsSheetLayout(table);
-        fitTotalsSheetToPages(book.sheet(layout.sheetName()), layout);
-    }
+    });
     return book;
 }

@@ -30,6 +30,7 @@ void ImportEndToExcelTable9(Workbook& book, SqlEngine& db, const TotalsExportSco
 
 // The totals workbook for the save button and the command line alike: checks the region and year
 // as the computation does (std::invalid_argument, nothing written),
-// logs the start, and fills the nine sheets of a fresh template. A table whose
-// sheet fails is left as far as it got and lacks its log line; the others go on.
+// logs the start, and fills the nine sheets of a fresh template, all read in one read transaction.
+// A table whose sheet fails is left as far as it got and lacks its log line; the others go on.
+// A value beyond the range of numbers throws TotalsOverflow: no workbook at all.
 Workbook buildTotalsWorkbook(SqlEngine& db, const QString& regionName, const QString& year, TotalsLog& log);

@@ -1,4 +1,5 @@
 #include "EntryWindowFixture.h"
+#include "OtherReader.h"
 #include "desktop/entry/TablePage.h"
 #include "domain/tables/ReportTables.h"
 #include "domain/tables/TableDefinition.h"
@@ -135,6 +136,22 @@ TEST_F(EntryWindowTest, BlankFieldsAreStoredAsZero) {
     EXPECT_EQ(stored.first().text("TM201"), "0");
     EXPECT_EQ(stored.first().text("TM214"), "0");
     EXPECT_EQ(stored.first().integer("TM207"), 4);
+}
+
+// Another program reads the database while Save writes: the error is shown, never the success.
+TEST_F(EntryWindowTest, AStoreThatCannotCommitIsReportedAndNotCalledAdded) {
+    open();
+    field("TM101")->setText("10");
+    field("TM102")->setText("4");
+    field("TM108")->setText("3");
+    {
+        OtherReader reader(home.data().workingFile());
+        click("sbSave1");
+    }
+    EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(u'\n').toStdString();
+    EXPECT_EQ(dialogs->errors, QStringList{busyMessage(home.data().workingFile())});
+    EXPECT_EQ(pages()->currentIndex(), 0);
+    EXPECT_TRUE(rows("tmjs1").isEmpty());
 }
 
 TEST_F(EntryWindowTest, CancelZeroesEveryPageAndTheNextSaveUpdatesTheStoredRowWithZeros) {

@@ -1,3 +1,4 @@
+#include "OtherReader.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/db/SqlError.h"
 #include "domain/db/UnicodeLike.h"
@@ -51,12 +52,56 @@ TEST_F(SqlEngineTest, AffectedRowCounts) {
     EXPECT_EQ(db->execute("DELETE FROM names WHERE kod=9"), 0);
 }
 
-TEST_F(SqlEngineTest, EngineErrorsCarryTheEngineText) {
+TEST_F(SqlEngineTest, EngineErrorsAreRussianWithTheFileAndTheEngineText) {
     try {
         db->select("SELECT * FROM nowhere");
         FAIL();
     } catch (const SqlError& e) {
-        EXPECT_TRUE(e.text().contains("nowhere")) << e.text().toStdString();
+        EXPECT_EQ(e.text(), QStringLiteral("Ошибка базы данных «%1» (no such table: nowhere).").arg(db->filePath()));
+    }
+}
+
+// Another program reads while we write: the COMMIT waits, fails, is rolled back and reported, and
+// the connection is not left inside a transaction that would swallow the statements after it.
+TEST_F(SqlEngineTest, CommitRefusedByAReaderIsRolledBackAndReported) {
+    OtherReader reader(db->filePath());
+    try {
+        db->transaction([&] { db->execute("INSERT INTO names (kod) VALUES (1)"); });
+        FAIL() << "committed under a reader";
+    } catch (const SqlError& e) {
+        EXPECT_EQ(e.text(), busyMessage(db->filePath()));
+    }
+    reader.release();
+    EXPECT_TRUE(db->select("SELECT * FROM names").isEmpty());
+
+    db->execute("INSERT INTO names (kod) VALUES (2)");
+    OtherReader later(db->filePath());
+    EXPECT_EQ(later.count("names"), 1);
+}
+
+// The engine has already rolled back (as after a full disk): the undoing fails too, but the
+// error that started it is the one reported.
+TEST_F(SqlEngineTest, FailedRollbackNeverReplacesTheFirstError) {
+    const struct {
+        const char* name;
+        bool nested;
+    } cases[] = {{"outermost", false}, {"nested", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto failing = [&] {
+            db->execute("INSERT INTO names (kod) VALUES (1)");
+            db->execute("ROLLBACK");
+            throw SqlError("first");
+        };
+        try {
+            db->transaction([&] { c.nested ? db->transaction(failing) : failing(); });
+            FAIL() << "no error";
+        } catch (const SqlError& e) {
+            EXPECT_EQ(e.text(), "first");
+        }
+        db->execute("INSERT INTO names (kod) VALUES (2)");
+        EXPECT_EQ(OtherReader(db->filePath()).count("names"), 1);
+        db->execute("DELETE FROM names");
     }
 }
 

@@ -170,9 +170,28 @@ TEST_F(XlsxFile, FailedWriteLeavesTheEarlierFileWhole) {
     EXPECT_EQ(namesOf(readXlsx(path())).size(), 2);
 }
 
+// The rename step fails (a folder stands in the target's place): told with the system's reason,
+// and the temporary file is gone.
 TEST_F(XlsxFile, TargetThatCannotBeReplacedIsReported) {
-    QDir(dir.path()).mkdir(QStringLiteral("outstavor.xlsx"));
-    expectFailure(totalsLikeBook(), path(), QStringLiteral("защищён от записи"));
+    QDir(dir.path()).mkpath(QStringLiteral("outstavor.xlsx/inside"));
+    expectFailure(totalsLikeBook(), path(), QStringLiteral("защищён от записи ("));
+}
+
+// A run killed while writing leaves its temporary file; the next write of the same file removes
+// it, and leaves other files alone.
+TEST_F(XlsxFile, LeftoversOfAKilledWriteAreRemovedByTheNextOne) {
+    const QStringList leftovers{".outstavor.xlsx.Ab12Cd", ".outstavor.xlsx.zzzzzz"};
+    const QStringList others{".stavor.xlsx.Ab12Cd", "outstavor.xlsx.Ab12Cd"};
+    for (const QString& name : leftovers + others) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("PK");
+    }
+    saveXlsx(totalsLikeBook(), path());
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
 }
 
 TEST_F(XlsxFile, DocFolderHelperSavesIntoDoc) {
