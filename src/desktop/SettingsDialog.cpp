@@ -2,10 +2,10 @@
 
 #include "CommandRunner.h"
 #include "DialogService.h"
+#include "YearChoice.h"
 #include "domain/db/Database.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,9 +42,8 @@ SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : QDialog(parent
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
     }
-    // Years from the first bonitations kept here up to a few years ahead; others can be typed.
-    for (int y = 2006; y <= QDate::currentDate().year() + 5; ++y)
-        cbChsYear_->addItem(QString::number(y));
+    // Other years can be typed.
+    cbChsYear_->addItems(bonitationYears());
 
     auto* save = new QPushButton(QStringLiteral("Сохранить"));
     save->setObjectName(QStringLiteral("btnSave"));

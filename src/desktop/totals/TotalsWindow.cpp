@@ -8,13 +8,12 @@
 #include "domain/db/Database.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "desktop/WorkbookViewer.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 
@@ -80,8 +79,7 @@ TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
 
 void TotalsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     runCommand([this] { FormShow(); });
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAtomicInt>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -42,8 +43,9 @@ QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantLis
 
 } // namespace
 
-SqlEngine::SqlEngine(const QString& filePath)
+SqlEngine::SqlEngine(const QString& filePath, Access access)
     : filePath_(filePath),
+      access_(access),
       connectionName_(QStringLiteral("stavor-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {
     open();
 }
@@ -53,7 +55,8 @@ SqlEngine::~SqlEngine() { close(); }
 void SqlEngine::open() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db.setDatabaseName(filePath_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    db.setConnectOptions(access_ == Access::ReadOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
+                                                     : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
     if (!db.open()) {
         const QString text = engineText(db.lastError());
         db = QSqlDatabase();
@@ -63,7 +66,8 @@ void SqlEngine::open() {
     transactionDepth_ = 0;
     installFunctions();
     // One file per database: exchange and archive copies must be complete on their own.
-    select(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    if (access_ == Access::ReadWrite)
+        select(QStringLiteral("PRAGMA journal_mode=DELETE"));
 }
 
 void SqlEngine::installFunctions() {
@@ -192,7 +196,8 @@ void SqlEngine::detach(const QString& alias) {
 }
 
 void SqlEngine::vacuumInto(const QString& targetPath) {
-    if (QFile::exists(targetPath))
+    const QFileInfo target(targetPath);
+    if (target.exists() && target.size() > 0)
         throw SqlError(QStringLiteral("Файл уже существует: %1").arg(targetPath));
     execute(QStringLiteral("VACUUM INTO ?"), {targetPath});
 }

@@ -12,7 +12,10 @@ class QSqlDatabase;
 // parameters (positional "?" or named ":p1" bound in order); failures throw SqlError.
 class SqlEngine {
 public:
-    explicit SqlEngine(const QString& filePath);
+    // ReadOnly never creates, writes or converts the file: for files that are only looked at.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit SqlEngine(const QString& filePath, Access access = Access::ReadWrite);
     ~SqlEngine();
     SqlEngine(const SqlEngine&) = delete;
     SqlEngine& operator=(const SqlEngine&) = delete;
@@ -38,7 +41,7 @@ public:
     void attach(const QString& filePath, const QString& alias);
     void detach(const QString& alias);
 
-    // A consistent, compacted copy of the open database; the target must not exist.
+    // A consistent, compacted copy of the open database; the target must not exist or be empty.
     void vacuumInto(const QString& targetPath);
     // The same, replacing the target if it exists.
     void copyTo(const QString& targetPath);
@@ -49,6 +52,7 @@ private:
     void installFunctions();
 
     QString filePath_;
+    Access access_;
     QString connectionName_;
     int transactionDepth_ = 0;
 };
