@@ -1,7 +1,6 @@
 #include "DatabaseContents.h"
 #include "FarmRows.h"
-#include "ScriptedDialogs.h"
-#include "TempProgramFolder.h"
+#include "WindowFixture.h"
 #include "desktop/MainWindow.h"
 #include "desktop/Session.h"
 #include "desktop/service/CleaningWindow.h"
@@ -20,18 +19,15 @@
 
 namespace {
 
-class ServiceCommandsTest : public ::testing::Test {
+class ServiceCommandsTest : public WindowFixture {
 protected:
     void SetUp() override {
-        dialogs = &ScriptedDialogs::installFresh();
-        home.addDemoFarms();
+        WindowFixture::SetUp();
         storeFarmRow(home.db(), 1, FarmTitle{});
     }
     QString archived(int index) { return QDir(home.file("arch")).filePath(archiveFiles(home.path()).at(index)); }
 
-    TempProgramFolder home;
     Session session;
-    ScriptedDialogs* dialogs = nullptr;
 };
 
 TEST_F(ServiceCommandsTest, SystemWorkItemsAreEnabledAndArchiveMakesACopy) {
@@ -39,9 +35,9 @@ TEST_F(ServiceCommandsTest, SystemWorkItemsAreEnabledAndArchiveMakesACopy) {
     ServiceCommands commands(home.data(), &w);
     commands.install(w);
     for (const char* name : {"actStatusReport", "actArchive", "actRestore", "actCompact", "actClean"})
-        EXPECT_TRUE(w.findChild<QAction*>(name)->isEnabled()) << name;
+        EXPECT_TRUE(child<QAction>(w, name)->isEnabled()) << name;
 
-    w.findChild<QAction*>("actArchive")->trigger();
+    child<QAction>(w, "actArchive")->trigger();
 
     ASSERT_EQ(archiveFiles(home.path()).size(), 1);
     EXPECT_EQ(dialogs->messages.last(), archiveCopyMessage(archived(0)));
@@ -95,10 +91,10 @@ TEST_F(ServiceCommandsTest, CleaningWindowEmptiesTheTickedTablesOnlyOnYesAndKeep
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         shown << modal;
-        auto* table1 = modal->findChild<QCheckBox*>("cbTable1");
+        auto* table1 = child<QCheckBox>(*modal, "cbTable1");
         ticked << table1->isChecked();
         table1->setChecked(true);
-        QTest::mouseClick(modal->findChild<QPushButton*>("btnClean"), Qt::LeftButton);
+        click(*modal, "btnClean");
         static_cast<QDialog*>(modal)->reject();
     };
 
@@ -131,8 +127,8 @@ TEST_F(ServiceCommandsTest, CleaningWindowHasItsBoxesInTheirGroups) {
                  {"cbTable1", "Таблица 1", "Таблицы"},        {"cbTable6", "Таблица 6", "Таблицы"},
                  {"cbTable9", "Таблица 9", "Таблицы"}};
     for (const auto& b : boxes) {
-        auto* box = w.findChild<QCheckBox*>(b.box);
-        ASSERT_NE(box, nullptr) << b.box;
+        auto* box = child<QCheckBox>(w, b.box);
+        ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text(), QString::fromUtf8(b.text));
         EXPECT_FALSE(box->isChecked());
         EXPECT_EQ(qobject_cast<QGroupBox*>(box->parentWidget())->title(), QString::fromUtf8(b.group));

@@ -1,6 +1,5 @@
 #include "FarmRows.h"
-#include "ScriptedDialogs.h"
-#include "TempProgramFolder.h"
+#include "WindowFixture.h"
 #include "XlsxReadBack.h"
 #include "desktop/service/StatusReportWindow.h"
 
@@ -18,19 +17,8 @@
 
 namespace {
 
-class StatusReportWindowTest : public ::testing::Test {
+class StatusReportWindowTest : public WindowFixture {
 protected:
-    void SetUp() override {
-        dialogs = &ScriptedDialogs::installFresh();
-        home.addDemoFarms();
-    }
-
-    template <class T> T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    void click(QWidget& w, const char* name) { QTest::mouseClick(child<QWidget>(w, name), Qt::LeftButton); }
     QStringList gridLines(QWidget& w) {
         auto* grid = child<QTableWidget>(w, "DBGridSpravka");
         QStringList lines;
@@ -47,9 +35,6 @@ protected:
         child<QComboBox>(w, "cbYear")->setCurrentText(year);
         click(w, "btnSelect");
     }
-
-    TempProgramFolder home;
-    ScriptedDialogs* dialogs = nullptr;
 };
 
 TEST_F(StatusReportWindowTest, OpensWithAllRegionsFirstNoRegionChosenAndTheCurrentYear) {
