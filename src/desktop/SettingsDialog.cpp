@@ -1,8 +1,8 @@
 #include "SettingsDialog.h"
 
+#include "ChoiceBoxes.h"
 #include "CommandRunner.h"
 #include "DialogService.h"
-#include "YearChoice.h"
 #include "domain/db/Database.h"
 
 #include <QComboBox>
@@ -34,14 +34,8 @@ SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : QDialog(parent
     setWindowTitle(QStringLiteral("Настройки программы"));
     setFixedSize(384, 212);
 
-    cbChsReg_ = new QComboBox;
-    cbChsReg_->setObjectName(QStringLiteral("cbChsReg"));
-    cbChsYear_ = new QComboBox;
-    cbChsYear_->setObjectName(QStringLiteral("cbChsYear"));
-    for (QComboBox* combo : {cbChsReg_, cbChsYear_}) {
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-    }
+    cbChsReg_ = makeChoiceBox("cbChsReg");
+    cbChsYear_ = makeChoiceBox("cbChsYear");
     // Other years can be typed.
     cbChsYear_->addItems(bonitationYears());
 

@@ -1,10 +1,10 @@
 #include "StatusReportWindow.h"
 
+#include "desktop/ChoiceBoxes.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/DialogService.h"
 #include "desktop/WaitCursor.h"
 #include "desktop/WorkbookViewer.h"
-#include "desktop/YearChoice.h"
 #include "desktop/WindowPlacement.h"
 #include "domain/db/Database.h"
 #include "domain/service/StatusColumns.h"
@@ -27,10 +27,7 @@
 namespace {
 
 QComboBox* choiceCombo(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeChoiceBox(name);
     combo->setMinimumWidth(220);
     return combo;
 }
