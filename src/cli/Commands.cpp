@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand()};
+    static const QList<Command> commands{totalsCommand(),  statusCommand(), archiveCommand(),
+                                         restoreCommand(), compactCommand(), cleanCommand()};
     return commands;
 }

@@ -4,3 +4,8 @@ struct Command;
 
 // One factory per command file; Commands.cpp lists them for help and dispatch.
 Command totalsCommand();
+Command statusCommand();
+Command archiveCommand();
+Command restoreCommand();
+Command compactCommand();
+Command cleanCommand();

@@ -6,6 +6,7 @@
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
 #include "entry/EntryOpener.h"
+#include "service/ServiceCommands.h"
 #include "totals/TotalsWindow.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ int runDesktop(const QString& programFolder, bool demo) {
     window.setEntryOpener(entryOpener(*data, window));
     TotalsWindowCommand totals(*data, &window);
     window.setCommand(QStringLiteral("actTotals"), [&totals] { totals.open(); });
+    ServiceCommands service(*data, &window);
+    service.install(window);
     window.show();
     return QApplication::exec();
 }

@@ -25,6 +25,10 @@ void MessageBoxDialogs::information(const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), kCaption, text);
 }
 
+void MessageBoxDialogs::notice(const QString& text) {
+    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Stavor"), text);
+}
+
 bool MessageBoxDialogs::confirm(const QString& text) {
     return QMessageBox::question(QApplication::activeWindow(), QStringLiteral("Подтверждение"), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;

@@ -10,6 +10,8 @@ public:
 
     // Caption "Информация", one OK button.
     virtual void information(const QString& text) = 0;
+    // The program's title as caption, one OK button: the plain messages of the file services.
+    virtual void notice(const QString& text) = 0;
     // Yes and No; true only on Yes.
     virtual bool confirm(const QString& text) = 0;
     // The general error display.
@@ -24,6 +26,7 @@ public:
 class MessageBoxDialogs : public DialogService {
 public:
     void information(const QString& text) override;
+    void notice(const QString& text) override;
     bool confirm(const QString& text) override;
     void error(const QString& text) override;
 };

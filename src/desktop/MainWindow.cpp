@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ChoiceBoxes.h"
 #include "CommandRunner.h"
 #include "DialogService.h"
 #include "MainCommands.h"
@@ -25,10 +26,7 @@
 namespace {
 
 QComboBox* makeCombo(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeChoiceBox(name);
     combo->setMinimumWidth(190);
     return combo;
 }

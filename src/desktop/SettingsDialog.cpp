@@ -1,11 +1,11 @@
 #include "SettingsDialog.h"
 
+#include "ChoiceBoxes.h"
 #include "CommandRunner.h"
 #include "DialogService.h"
 #include "domain/db/Database.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -34,17 +34,10 @@ SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : QDialog(parent
     setWindowTitle(QStringLiteral("Настройки программы"));
     setFixedSize(384, 212);
 
-    cbChsReg_ = new QComboBox;
-    cbChsReg_->setObjectName(QStringLiteral("cbChsReg"));
-    cbChsYear_ = new QComboBox;
-    cbChsYear_->setObjectName(QStringLiteral("cbChsYear"));
-    for (QComboBox* combo : {cbChsReg_, cbChsYear_}) {
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-    }
-    // Years from the first bonitations kept here up to a few years ahead; others can be typed.
-    for (int y = 2006; y <= QDate::currentDate().year() + 5; ++y)
-        cbChsYear_->addItem(QString::number(y));
+    cbChsReg_ = makeChoiceBox("cbChsReg");
+    cbChsYear_ = makeChoiceBox("cbChsYear");
+    // Other years can be typed.
+    cbChsYear_->addItems(bonitationYears());
 
     auto* save = new QPushButton(QStringLiteral("Сохранить"));
     save->setObjectName(QStringLiteral("btnSave"));

@@ -3,18 +3,18 @@
 #include "domain/totals/RegionalTotals.h"
 #include "domain/totals/TotalsExport.h"
 #include "domain/totals/TotalsLog.h"
+#include "desktop/ChoiceBoxes.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/WaitCursor.h"
 #include "domain/db/Database.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "desktop/WorkbookViewer.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 
@@ -38,13 +38,6 @@ template <class Widget> Widget* placed(Widget* widget, const char* name, QRect g
     return widget;
 }
 
-QComboBox* editableCombo(QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
-}
-
 } // namespace
 
 TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
@@ -57,9 +50,9 @@ TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
     setModal(true);
 
     Label1_ = placed(new QLabel(QStringLiteral("Выбор региона"), this), "Label1", {8, 8, 170, 21});
-    cbChsReg_ = placed(editableCombo(this), "cbChsReg", {184, 8, 209, 21});
+    cbChsReg_ = placed(makeChoiceBox("cbChsReg", this), "cbChsReg", {184, 8, 209, 21});
     Label2_ = placed(new QLabel(QStringLiteral("Выбор года"), this), "Label2", {8, 48, 170, 21});
-    cbChsYear_ = placed(editableCombo(this), "cbChsYear", {184, 48, 209, 21});
+    cbChsYear_ = placed(makeChoiceBox("cbChsYear", this), "cbChsYear", {184, 48, 209, 21});
     for (int year = kFirstYear; year <= kLastYear; ++year)
         cbChsYear_->addItem(QString::number(year));
     btnSelect_ = placed(new QPushButton(QStringLiteral("Рассчитать"), this), "btnSelect", {152, 88, 75, 25});
@@ -80,8 +73,7 @@ TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
 
 void TotalsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     runCommand([this] { FormShow(); });
 }
 

@@ -134,4 +134,26 @@ void ensureIndexes(SqlEngine& db) {
     }
 }
 
+QStringList missingParts(SqlEngine& db) {
+    // The program's own schema, made afresh in memory, is the measure.
+    SqlEngine reference(QStringLiteral(":memory:"));
+    create(reference);
+    const QStringList present = db.tableNames();
+    QStringList missing;
+    for (const QString& table : reference.tableNames()) {
+        if (!present.contains(table, Qt::CaseInsensitive)) {
+            missing << QStringLiteral("нет таблицы %1").arg(table);
+            continue;
+        }
+        const QStringList have = db.columnNames(table);
+        QStringList lacking;
+        for (const QString& column : reference.columnNames(table))
+            if (!have.contains(column, Qt::CaseInsensitive))
+                lacking << column;
+        if (!lacking.isEmpty())
+            missing << QStringLiteral("в таблице %1 нет столбцов %2").arg(table, lacking.join(QStringLiteral(", ")));
+    }
+    return missing;
+}
+
 } // namespace Schema

@@ -24,5 +24,8 @@ QStringList allTables();
 void create(SqlEngine& db);
 // Indexes added since the first release; harmless on a database that has them.
 void ensureIndexes(SqlEngine& db);
+// What db lacks of the program's tables and their columns, one text for each missing table or
+// table with missing columns; empty for a working database of this program.
+QStringList missingParts(SqlEngine& db);
 
 } // namespace Schema

@@ -7,6 +7,7 @@
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -57,8 +58,9 @@ QSqlQuery SqlEngine::prepared(const QString& sql, const QVariantList& params) {
     return q;
 }
 
-SqlEngine::SqlEngine(const QString& filePath)
+SqlEngine::SqlEngine(const QString& filePath, Access access)
     : filePath_(filePath),
+      access_(access),
       connectionName_(QStringLiteral("stavor-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {
     open();
 }
@@ -68,7 +70,8 @@ SqlEngine::~SqlEngine() { close(); }
 void SqlEngine::open() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db.setDatabaseName(filePath_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    db.setConnectOptions(access_ == Access::ReadOnly ? busy + QStringLiteral(";QSQLITE_OPEN_READONLY") : busy);
     if (!db.open()) {
         const QSqlError error = db.lastError();
         db = QSqlDatabase();
@@ -80,7 +83,8 @@ void SqlEngine::open() {
         handle_ = driverHandle(db);
         installUnicodeLike(handle_);
         // One file per database: exchange and archive copies must be complete on their own.
-        select(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        if (access_ == Access::ReadWrite)
+            select(QStringLiteral("PRAGMA journal_mode=DELETE"));
     } catch (...) {
         close();
         throw;
@@ -244,7 +248,8 @@ void SqlEngine::detach(const QString& alias) {
 }
 
 void SqlEngine::vacuumInto(const QString& targetPath) {
-    if (QFile::exists(targetPath))
+    const QFileInfo target(targetPath);
+    if (target.exists() && target.size() > 0)
         throw SqlError(QStringLiteral("Файл уже существует: %1").arg(targetPath));
     execute(QStringLiteral("VACUUM INTO ?"), {targetPath});
 }

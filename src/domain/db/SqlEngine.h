@@ -17,7 +17,10 @@ struct sqlite3;
 // waited for a few seconds before that.
 class SqlEngine {
 public:
-    explicit SqlEngine(const QString& filePath);
+    // ReadOnly never creates, writes or converts the file: for files that are only looked at.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit SqlEngine(const QString& filePath, Access access = Access::ReadWrite);
     ~SqlEngine();
     SqlEngine(const SqlEngine&) = delete;
     SqlEngine& operator=(const SqlEngine&) = delete;
@@ -46,7 +49,7 @@ public:
     void attach(const QString& filePath, const QString& alias);
     void detach(const QString& alias);
 
-    // A consistent, compacted copy of the open database; the target must not exist.
+    // A consistent, compacted copy of the open database; the target must not exist or be empty.
     void vacuumInto(const QString& targetPath);
     // The same, replacing the target if it exists.
     void copyTo(const QString& targetPath);
@@ -61,6 +64,7 @@ private:
     void undo(bool outermost, const QString& savepoint) noexcept;
 
     QString filePath_;
+    Access access_;
     QString connectionName_;
     sqlite3* handle_ = nullptr;
     int transactionDepth_ = 0;

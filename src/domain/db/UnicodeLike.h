@@ -8,3 +8,6 @@ struct sqlite3;
 // (SQLite's own LIKE folds only ASCII letters). '%' and '_' keep their meaning.
 bool unicodeLike(const QString& pattern, const QString& text, QChar escape = QChar());
 void installUnicodeLike(sqlite3* handle);
+// The pattern for "like ? escape '\\'" that matches name itself, '%' and '_' included: a
+// case-insensitive equality.
+QString exactLikePattern(QString name);

@@ -1,15 +1,9 @@
 #include "TitleResolver.h"
 
 #include "domain/db/Database.h"
+#include "domain/db/UnicodeLike.h"
 
 namespace {
-
-// LIKE without wildcards: a case-insensitive equality, also for names holding '%' or '_'.
-QString exactPattern(QString name) {
-    return name.replace(u'\\', QStringLiteral("\\\\"))
-        .replace(u'%', QStringLiteral("\\%"))
-        .replace(u'_', QStringLiteral("\\_"));
-}
 
 QString firstCode(SqlEngine& db, const QString& sql, const QVariantList& params, const QString& column,
                   const QString& notFound) {
@@ -31,17 +25,17 @@ TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
     title.godm = settings.first().text(QStringLiteral("god"));
     const QString region = title.oblm.trimmed();
     title.rnm = firstCode(db, QStringLiteral("SELECT * FROM kodra where kodr=? and im like ? escape '\\'"),
-                          {region, exactPattern(names.district)}, QStringLiteral("kodraj"),
+                          {region, exactLikePattern(names.district)}, QStringLiteral("kodraj"),
                           QStringLiteral("Район «%1» не найден в области с кодом %2.").arg(names.district, region));
     title.khm = firstCode(db,
                           QStringLiteral("SELECT * FROM kodxoz where kodr=? and kodraj=? and im like ? escape '\\'"),
-                          {region, title.rnm.trimmed(), exactPattern(names.farm)}, QStringLiteral("kodx"),
+                          {region, title.rnm.trimmed(), exactLikePattern(names.farm)}, QStringLiteral("kodx"),
                           QStringLiteral("Хозяйство «%1» не найдено в районе «%2».").arg(names.farm, names.district));
     title.kkhm = firstCode(db, QStringLiteral("SELECT * FROM kodkx where imy like ? escape '\\'"),
-                           {exactPattern(names.category)}, QStringLiteral("kkx"),
+                           {exactLikePattern(names.category)}, QStringLiteral("kkx"),
                            QStringLiteral("Категория хозяйства «%1» не найдена.").arg(names.category));
     title.porm = firstCode(db, QStringLiteral("SELECT * FROM sppor where im like ? escape '\\'"),
-                           {exactPattern(names.breed)}, QStringLiteral("kod"),
+                           {exactLikePattern(names.breed)}, QStringLiteral("kod"),
                            QStringLiteral("Порода «%1» не найдена.").arg(names.breed));
     return title;
 }

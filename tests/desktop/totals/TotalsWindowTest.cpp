@@ -1,6 +1,5 @@
 #include "FarmRows.h"
-#include "ScriptedDialogs.h"
-#include "TempProgramFolder.h"
+#include "WindowFixture.h"
 #include "domain/db/ProgramFolder.h"
 #include "desktop/totals/TotalsWindow.h"
 
@@ -21,26 +20,12 @@ namespace {
 
 const QString kRegion = QStringLiteral("Оренбургская область");
 
-class TotalsWindowTest : public ::testing::Test {
+class TotalsWindowTest : public WindowFixture {
 protected:
-    void SetUp() override {
-        dialogs = &ScriptedDialogs::installFresh();
-        home.addDemoFarms();
-    }
-
-    template <class T> T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    void click(QWidget& w, const char* name) { QTest::mouseClick(child<QWidget>(w, name), Qt::LeftButton); }
     QStringList memoLines(QWidget& w) {
         return child<QPlainTextEdit>(w, "MemoTest")->toPlainText().split(u'\n', Qt::SkipEmptyParts);
     }
     QString workbookPath() const { return QDir(ProgramPaths::doc(home.path())).filePath("outstavor.xlsx"); }
-
-    TempProgramFolder home;
-    ScriptedDialogs* dialogs = nullptr;
 };
 
 TEST_F(TotalsWindowTest, ShowsTheSettingsRegionAndYearWithSaveDisabled) {

@@ -84,4 +84,12 @@ TEST_F(SchemaTest, ExistingDatabaseIsOpenedWithoutReloading) {
     EXPECT_EQ(again.db().select("SELECT * FROM sppor").size(), breeds);
 }
 
+TEST_F(SchemaTest, MissingTablesAndColumnsAreNamed) {
+    EXPECT_TRUE(Schema::missingParts(home.db()).isEmpty());
+    home.db().execute("DROP TABLE tmjs7");
+    home.db().execute("ALTER TABLE tmjs2 DROP COLUMN tm214");
+    home.db().execute("CREATE TABLE notes (text TEXT)");
+    EXPECT_EQ(Schema::missingParts(home.db()), (QStringList{"в таблице tmjs2 нет столбцов tm214", "нет таблицы tmjs7"}));
+}
+
 } // namespace

@@ -158,4 +158,26 @@ TEST_F(SqlEngineTest, ClosedDatabaseRefusesStatementsUntilReopened) {
     EXPECT_EQ(db->select("SELECT 1 AS one").first().integer("one"), 1);
 }
 
+TEST_F(SqlEngineTest, ReadOnlyNeverCreatesOrChangesTheFile) {
+    const QString missing = dir.filePath("missing.mdb");
+    EXPECT_THROW(SqlEngine(missing, SqlEngine::Access::ReadOnly), SqlError);
+    EXPECT_FALSE(QFile::exists(missing));
+
+    db->execute("INSERT INTO names (kod) VALUES (1)");
+    db->close();
+    QFile file(dir.filePath("t.mdb"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    {
+        SqlEngine reader(dir.filePath("t.mdb"), SqlEngine::Access::ReadOnly);
+        EXPECT_EQ(reader.select("SELECT kod FROM names").size(), 1);
+        EXPECT_THROW(reader.execute("INSERT INTO names (kod) VALUES (2)"), SqlError);
+        reader.vacuumInto(dir.filePath("copy.mdb"));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(SqlEngine(dir.filePath("copy.mdb")).select("SELECT kod FROM names").size(), 1);
+}
+
 } // namespace

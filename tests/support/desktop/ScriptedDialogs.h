@@ -11,10 +11,12 @@
 class ScriptedDialogs : public DialogService {
 public:
     void information(const QString& text) override { messages << text; }
+    void notice(const QString& text) override { notices << text; }
     bool confirm(const QString& text) override;
     void error(const QString& text) override { errors << text; }
 
     QStringList messages;
+    QStringList notices;
     QStringList confirmations;
     QStringList errors;
     std::deque<bool> answers;

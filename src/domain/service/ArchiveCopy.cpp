@@ -1,0 +1,37 @@
+#include "ArchiveCopy.h"
+
+#include "ServiceError.h"
+#include "domain/db/Database.h"
+#include "domain/db/DatabaseCopy.h"
+#include "domain/db/ProgramFolder.h"
+#include "domain/db/SqlError.h"
+
+#include <QDir>
+
+QString archiveFileName(const QString& programFolder, const QDateTime& when, StampPrecision precision, int attempt) {
+    const QString stamp =
+        when.toString(precision == StampPrecision::Seconds ? QStringLiteral("ddMMyyHHmmss") : QStringLiteral("ddMMyyHHmm"));
+    const QString repeat = attempt > 1 ? QStringLiteral("_%1").arg(attempt) : QString();
+    return QDir(ProgramPaths::archive(programFolder)).filePath(QStringLiteral("stavor%1%2.mdb").arg(stamp, repeat));
+}
+
+QString makeArchiveCopy(Database& data, const QDateTime& when) {
+    const QString folder = data.programFolder();
+    // The folder is made again when a user removed it.
+    QDir().mkpath(ProgramPaths::archive(folder));
+    try {
+        DatabaseCopy copy(data.db(), ProgramPaths::archive(folder));
+        return copy.placeAsNew(
+            [&](int attempt) { return archiveFileName(folder, when, StampPrecision::Minutes, attempt); });
+    } catch (const SqlError& e) {
+        throw ServiceError(
+            QStringLiteral("Не удалось создать копию БД, возможно БД занята, освободите и попробуйте еще раз! (%1: %2)")
+                .arg(shownPath(data.workingFile()), e.text()));
+    }
+}
+
+QString archiveCopyMessage(const QString& archivePath) {
+    return QStringLiteral("Создана копия БД   ") + shownPath(archivePath);
+}
+
+QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }

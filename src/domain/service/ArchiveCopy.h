@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class Database;
+
+// Stamps in archive names: day, month, two-digit year, hour, minute, and for the copy kept
+// before compaction the second too.
+enum class StampPrecision { Minutes, Seconds };
+
+// arch/"stavor" + stamp + ".mdb". Names are never reused: attempt 2, 3, … of the same stamp add
+// "_2", "_3", … so that two copies within one minute both stay.
+QString archiveFileName(const QString& programFolder, const QDateTime& when, StampPrecision precision, int attempt);
+
+// A consistent copy of the open working database in arch, under the first free name of its stamp;
+// returns its path. Throws ServiceError when it cannot be made (nothing is left behind then).
+QString makeArchiveCopy(Database& data, const QDateTime& when = QDateTime::currentDateTime());
+
+// "Создана копия БД   " and the copy's path.
+QString archiveCopyMessage(const QString& archivePath);
+// A path as the user reads it in a message.
+QString shownPath(const QString& path);

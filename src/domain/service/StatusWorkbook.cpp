@@ -1,0 +1,81 @@
+#include "StatusWorkbook.h"
+
+#include "StatusColumns.h"
+#include "domain/db/SqlResult.h"
+#include "domain/spreadsheet/Workbook.h"
+
+namespace {
+
+constexpr int kFirstRow = 6;
+constexpr int kCaptionRow = 5;
+constexpr int kGroupRow = 4;
+constexpr int kFirstTitleColumn = 2;
+constexpr int kLastTitleColumn = 7;
+constexpr int kFirstMarkColumn = 8;
+
+CellFormat centred(bool bold = false, double size = 10) {
+    CellFormat format;
+    format.fontName = QStringLiteral("Arial");
+    format.fontSize = size;
+    format.bold = bold;
+    format.horizontal = HorizontalAlignment::Center;
+    format.vertical = VerticalAlignment::Center;
+    format.wrap = true;
+    return format;
+}
+
+void heading(Worksheet& sheet, const CellRange& range, const QString& text, const CellFormat& format) {
+    sheet.setValue(range.first(), text);
+    sheet.setFormat(range, format);
+    if (range.rowCount() > 1 || range.columnCount() > 1)
+        sheet.merge(range);
+}
+
+Worksheet& makeTemplate(Workbook& book) {
+    Worksheet& sheet = book.addSheet(QStringLiteral("spravka"));
+    const std::vector<StatusColumn>& columns = statusReportColumns();
+    const int last = int(columns.size());
+    heading(sheet, CellRange({1, 1}, {1, last}), QStringLiteral("С П Р А В К А"), centred(true, 14));
+    heading(sheet, CellRange({2, 1}, {2, last}),
+            QStringLiteral("О СОСТОЯНИИ БД ПО БОНИТИРОВКЕ КРС МЯСНОГО НАПРАВЛЕНИЯ"), centred(true, 12));
+    heading(sheet, CellRange({kGroupRow, 1}, {kCaptionRow, 1}), QString::fromUtf8(columns.front().caption).trimmed(),
+            centred(true));
+    heading(sheet, CellRange({kGroupRow, kFirstTitleColumn}, {kGroupRow, kLastTitleColumn}),
+            QStringLiteral("Заголовок таблицы"), centred(true));
+    heading(sheet, CellRange({kGroupRow, kFirstMarkColumn}, {kGroupRow, last}), QStringLiteral("Наличие таблиц"),
+            centred(true));
+    for (int c = kFirstTitleColumn; c <= last; ++c)
+        heading(sheet, CellAddress{kCaptionRow, c}, QString::fromUtf8(columns.at(size_t(c - 1)).caption), centred(true));
+    for (int c = 1; c <= last; ++c)
+        sheet.setColumnWidth(c, columns.at(size_t(c - 1)).width + 2);
+    sheet.setRowHeight(kCaptionRow, 27);
+    sheet.setBorders(CellRange({kGroupRow, 1}, {kCaptionRow, last}), BorderStyle::Thin);
+
+    PageSetup& setup = sheet.pageSetup();
+    setup.orientation = PageOrientation::Landscape;
+    setup.fitToWidth = true;
+    setup.centerHorizontally = true;
+    return sheet;
+}
+
+} // namespace
+
+Workbook buildStatusWorkbook(const SqlResult& rows) {
+    Workbook book;
+    Worksheet& sheet = makeTemplate(book);
+    if (rows.isEmpty())
+        return book;
+    const int columns = int(statusReportColumns().size());
+    ValueGrid values;
+    for (const SqlRow& row : rows) {
+        std::vector<CellValue> line;
+        for (int c = 0; c < columns; ++c)
+            line.push_back(CellValue::fromVariant(row.value(c)));
+        values.push_back(std::move(line));
+    }
+    sheet.setValues({kFirstRow, 1}, values);
+    const CellRange body({kFirstRow, 1}, {kFirstRow + rows.size() - 1, columns});
+    sheet.setFormat(body, centred());
+    sheet.setBorders(body, BorderStyle::Thin);
+    return book;
+}

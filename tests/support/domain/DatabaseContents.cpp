@@ -1,0 +1,37 @@
+#include "DatabaseContents.h"
+
+#include "domain/db/ProgramFolder.h"
+#include "domain/db/SqlEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+DatabaseContents contentsOf(SqlEngine& db) {
+    DatabaseContents contents;
+    for (const QString& table : db.tableNames()) {
+        QList<QVariantList>& rows = contents[table];
+        for (const SqlRow& row : db.select(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table))) {
+            QVariantList values;
+            for (int i = 0; i < row.fieldCount(); ++i)
+                values << row.value(i);
+            rows << values;
+        }
+    }
+    return contents;
+}
+
+DatabaseContents contentsOfFile(const QString& path) {
+    SqlEngine db(path, SqlEngine::Access::ReadOnly);
+    return contentsOf(db);
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+QStringList archiveFiles(const QString& programFolder) {
+    return QDir(ProgramPaths::archive(programFolder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
