@@ -4,3 +4,5 @@ struct Command;
 
 // One factory per command file; Commands.cpp lists them for help and dispatch.
 Command totalsCommand();
+Command sendCommand();
+Command receiveCommand();

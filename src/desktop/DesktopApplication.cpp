@@ -6,6 +6,7 @@
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
 #include "entry/EntryOpener.h"
+#include "exchange/ExchangeCommands.h"
 #include "totals/TotalsWindow.h"
 
 #include <QApplication>
@@ -26,6 +27,9 @@ int runDesktop(const QString& programFolder, bool demo) {
     window.setEntryOpener(entryOpener(*data, window));
     TotalsWindowCommand totals(*data, &window);
     window.setCommand(QStringLiteral("actTotals"), [&totals] { totals.open(); });
+    ExchangeCommands exchange(*data, session, &window);
+    window.setCommand(QStringLiteral("actSend"), [&exchange] { exchange.send(); });
+    window.setCommand(QStringLiteral("actReceive"), [&exchange] { exchange.receive(); });
     window.show();
     return QApplication::exec();
 }

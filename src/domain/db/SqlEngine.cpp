@@ -42,8 +42,8 @@ QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantLis
 
 } // namespace
 
-SqlEngine::SqlEngine(const QString& filePath)
-    : filePath_(filePath),
+SqlEngine::SqlEngine(const QString& filePath, Access access)
+    : filePath_(filePath), access_(access),
       connectionName_(QStringLiteral("stavor-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {
     open();
 }
@@ -53,7 +53,9 @@ SqlEngine::~SqlEngine() { close(); }
 void SqlEngine::open() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db.setDatabaseName(filePath_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    const bool readOnly = access_ == Access::ReadOnly;
+    db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
+                                  : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
     if (!db.open()) {
         const QString text = engineText(db.lastError());
         db = QSqlDatabase();
@@ -63,7 +65,8 @@ void SqlEngine::open() {
     transactionDepth_ = 0;
     installFunctions();
     // One file per database: exchange and archive copies must be complete on their own.
-    select(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    if (!readOnly)
+        select(QStringLiteral("PRAGMA journal_mode=DELETE"));
 }
 
 void SqlEngine::installFunctions() {
@@ -191,6 +194,21 @@ void SqlEngine::detach(const QString& alias) {
     execute(QStringLiteral("DETACH DATABASE %1").arg(alias));
 }
 
+int SqlEngine::copyTableInto(const QString& alias, const QString& table, const QString& condition,
+                             const QVariantList& params) {
+    requireIdentifier(alias);
+    requireIdentifier(table);
+    const SqlResult def = select(QStringLiteral("SELECT sql FROM main.sqlite_master WHERE type='table' AND name=?"),
+                                 {table});
+    if (def.isEmpty())
+        throw SqlError(QStringLiteral("Нет таблицы %1 в рабочей базе.").arg(table));
+    // The stored definition after the table's name: its columns, types and defaults as they are.
+    const QString ddl = def.first().text(0);
+    execute(QStringLiteral("CREATE TABLE %1.%2 %3").arg(alias, table, ddl.mid(ddl.indexOf(u'('))));
+    const QString where = condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
+    return execute(QStringLiteral("INSERT INTO %1.%2 SELECT * FROM main.%2%3").arg(alias, table, where), params);
+}
+
 void SqlEngine::vacuumInto(const QString& targetPath) {
     if (QFile::exists(targetPath))
         throw SqlError(QStringLiteral("Файл уже существует: %1").arg(targetPath));
@@ -201,4 +219,16 @@ void SqlEngine::copyTo(const QString& targetPath) {
     if (QFile::exists(targetPath) && !QFile::remove(targetPath))
         throw SqlError(QStringLiteral("Не удалось заменить файл: %1").arg(targetPath));
     vacuumInto(targetPath);
+}
+
+Attachment::Attachment(SqlEngine& db, const QString& filePath, const QString& alias) : db_(db), alias_(alias) {
+    db_.attach(filePath, alias_);
+}
+
+Attachment::~Attachment() {
+    try {
+        db_.detach(alias_);
+    } catch (const SqlError&) {
+        // Only a closed connection refuses; it has dropped the attachment with itself.
+    }
 }

@@ -12,7 +12,9 @@ class QSqlDatabase;
 // parameters (positional "?" or named ":p1" bound in order); failures throw SqlError.
 class SqlEngine {
 public:
-    explicit SqlEngine(const QString& filePath);
+    enum class Access { ReadWrite, ReadOnly };
+    // ReadOnly opens an existing file without ever writing to it (a file received from elsewhere).
+    explicit SqlEngine(const QString& filePath, Access access = Access::ReadWrite);
     ~SqlEngine();
     SqlEngine(const SqlEngine&) = delete;
     SqlEngine& operator=(const SqlEngine&) = delete;
@@ -37,6 +39,11 @@ public:
 
     void attach(const QString& filePath, const QString& alias);
     void detach(const QString& alias);
+    // Creates `table` in the attached database `alias` with the definition it has in main, and
+    // copies into it the rows of main's table that `condition` selects (all when empty).
+    // Returns the number of rows copied.
+    int copyTableInto(const QString& alias, const QString& table, const QString& condition = {},
+                      const QVariantList& params = {});
 
     // A consistent, compacted copy of the open database; the target must not exist.
     void vacuumInto(const QString& targetPath);
@@ -49,6 +56,20 @@ private:
     void installFunctions();
 
     QString filePath_;
+    Access access_;
     QString connectionName_;
     int transactionDepth_ = 0;
+};
+
+// A file attached to the connection for the lifetime of the object (outside any transaction).
+class Attachment {
+public:
+    Attachment(SqlEngine& db, const QString& filePath, const QString& alias);
+    ~Attachment();
+    Attachment(const Attachment&) = delete;
+    Attachment& operator=(const Attachment&) = delete;
+
+private:
+    SqlEngine& db_;
+    QString alias_;
 };
