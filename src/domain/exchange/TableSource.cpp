@@ -2,6 +2,7 @@
 
 #include "SqliteTableSource.h"
 #include "domain/db/SqlError.h"
+#include "domain/jet/JetTableSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ std::unique_ptr<TableSource> openTableSource(const QString& path) {
             throw SourceError(QStringLiteral("Файл %1 не открывается (%2).").arg(shown, e.text()));
         }
     case SourceFormat::Jet:
-        throw SourceError(QStringLiteral("Файл %1 в формате Jet пока не читается.").arg(shown));
+        return std::make_unique<JetTableSource>(path);
     case SourceFormat::Unknown:
         break;
     }

@@ -140,4 +140,18 @@ TEST_F(ReceiveDataTest, AnEmptyFolderOrEmptyTablesReportNothingNew) {
     EXPECT_EQ(books(), before);
 }
 
+TEST_F(ReceiveDataTest, AJetFileIsTakenLikeASqliteOneAndRefusedByItsMissingBooks) {
+    // The public Jet fixture holds none of the books: it must be read, named and refused whole.
+    QFile::copy(STAVOR_FIXTURES "/jet/DateTestDatabase.mdb", incoming("a_jet.mdb"));
+    put("b.mdb", incomingBooks());
+    const QString before = books();
+    const ReceiveReport report = receive();
+    EXPECT_EQ(report.refusedFiles, QStringList{"a_jet.mdb"});
+    ASSERT_EQ(report.lines.size(), 2 + 8);
+    EXPECT_TRUE(report.lines.at(1).contains("a_jet.mdb нет таблицы spobl; нет таблицы sppor"))
+        << report.lines.at(1).toStdString();
+    EXPECT_EQ(report.lines.at(2), "Обрабатываем файл b.mdb.");
+    EXPECT_NE(books(), before);
+}
+
 } // namespace
