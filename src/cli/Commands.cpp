@@ -2,6 +2,6 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand(), sendCommand(), receiveCommand()};
+    static const QList<Command> commands{totalsCommand(), sendCommand(), receiveCommand(), importJetCommand()};
     return commands;
 }

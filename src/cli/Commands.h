@@ -6,3 +6,4 @@ struct Command;
 Command totalsCommand();
 Command sendCommand();
 Command receiveCommand();
+Command importJetCommand();

@@ -1,6 +1,7 @@
 #include "ReceiveData.h"
 
 #include "KeyedMerge.h"
+#include "SourceLayouts.h"
 #include "domain/db/ProgramFolder.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/db/SqlError.h"
@@ -10,36 +11,12 @@
 
 namespace {
 
-SourceTableSpec book(const char* name, const char* key, std::initializer_list<const char*> codes,
-                     std::initializer_list<const char*> texts) {
-    SourceTableSpec spec{QLatin1String(name), {QLatin1String(key)}, {}};
-    for (const char* c : codes)
-        spec.columns.append({QLatin1String(c), ValueKind::Code});
-    for (const char* t : texts)
-        spec.columns.append({QLatin1String(t), ValueKind::Text});
-    return spec;
-}
-
-// The seven reference books in the order they are taken, with the columns taken.
-const QList<SourceTableSpec>& receivedBooks() {
-    static const QList<SourceTableSpec> books{
-        book("spobl", "kod", {"kod"}, {"kodb", "im"}),
-        book("sppor", "kod", {"gr", "kod"}, {"im", "kodb", "udl1", "gru", "stj", "grj"}),
-        book("sklin", "kod", {"gr", "kod"}, {"im", "gkp"}),
-        book("kodup", "kodup", {"kodup"}, {"kodu"}),
-        book("kodst", "kodr", {"kodr"}, {"im"}),
-        book("kodkx", "kkx", {"kkx"}, {"imy"}),
-        book("kodkb", "kodr", {"kodr"}, {"im"}),
-    };
-    return books;
-}
-
 QString notAddedLine(const QString& table) { return QStringLiteral("В таблицу %1 не добавлено новых записей.").arg(table); }
 
 // Every row of every book, converted; the first value that does not fit refuses the file.
 std::vector<std::vector<SourceRow>> readBooks(TableSource& source, const QString& fileName) {
     std::vector<std::vector<SourceRow>> books;
-    for (const SourceTableSpec& spec : receivedBooks()) {
+    for (const SourceTableSpec& spec : SourceLayouts::referenceBooks()) {
         books.push_back(readRows(source, spec));
         for (const SourceRow& row : books.back())
             if (!row.problem.isEmpty())
@@ -50,12 +27,12 @@ std::vector<std::vector<SourceRow>> readBooks(TableSource& source, const QString
 
 QStringList mergeFile(SqlEngine& db, const QString& path) {
     const std::unique_ptr<TableSource> source = openTableSource(path);
-    requireLayout(*source, receivedBooks());
+    requireLayout(*source, SourceLayouts::referenceBooks());
     const auto books = readBooks(*source, QFileInfo(path).fileName());
     QStringList lines;
     db.transaction([&] {
-        for (int i = 0; i < receivedBooks().size(); ++i) {
-            const SourceTableSpec& spec = receivedBooks().at(i);
+        for (int i = 0; i < SourceLayouts::referenceBooks().size(); ++i) {
+            const SourceTableSpec& spec = SourceLayouts::referenceBooks().at(i);
             const int inserted = mergeByKey(db, spec, books.at(size_t(i)));
             lines << (inserted < 1 ? notAddedLine(spec.name)
                                    : QStringLiteral("В таблицу %1 добавлено %2 записей.").arg(spec.name).arg(inserted));

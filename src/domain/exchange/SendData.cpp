@@ -1,6 +1,7 @@
 #include "SendData.h"
 
 #include "domain/db/Database.h"
+#include "domain/db/FileStamp.h"
 #include "domain/db/ProgramFolder.h"
 #include "domain/db/Schema.h"
 #include "domain/db/SqlError.h"
@@ -116,14 +117,12 @@ void placeFile(const QString& from, const QString& target) {
 
 } // namespace
 
-QString sendStamp(const QDateTime& now) { return now.toString(QStringLiteral("ddMMyyhhmm")); }
-
 SendReport sendData(Database& data, const QDateTime& now) {
     SqlEngine& db = data.db();
     const SendSettings settings = readSettings(db);
     SendReport report;
     report.year = settings.year;
-    const QString name = settings.regionCode + QStringLiteral("stavor") + sendStamp(now) + QStringLiteral(".mdb");
+    const QString name = settings.regionCode + QStringLiteral("stavor") + minuteStamp(now) + QStringLiteral(".mdb");
     report.file = QDir(ProgramPaths::out(data.programFolder())).filePath(name);
 
     QTemporaryFile part(QDir(ProgramPaths::out(data.programFolder())).filePath(QStringLiteral(".%1.XXXXXX").arg(name)));

@@ -17,6 +17,3 @@ struct SendReport {
 // districts, farms and the settings year's nine report tables, and marks the copied rows as sent.
 // All or nothing: on failure no file is left and nothing is marked (the error says what failed).
 SendReport sendData(Database& data, const QDateTime& now);
-
-// The ten-digit stamp of the file name: day, month, two-digit year, hour, minute.
-QString sendStamp(const QDateTime& now);
