@@ -30,6 +30,7 @@ int runDesktop(const QString& programFolder, bool demo) {
     ExchangeCommands exchange(*data, session, &window);
     window.setCommand(QStringLiteral("actSend"), [&exchange] { exchange.send(); });
     window.setCommand(QStringLiteral("actReceive"), [&exchange] { exchange.receive(); });
+    window.setCommand(QStringLiteral("actImportJet"), [&exchange] { exchange.importJet(); });
     window.show();
     return QApplication::exec();
 }

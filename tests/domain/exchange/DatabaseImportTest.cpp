@@ -4,7 +4,6 @@
 #include "domain/db/Schema.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/exchange/DatabaseImport.h"
-#include "domain/exchange/SourceLayouts.h"
 #include "domain/exchange/SqliteTableSource.h"
 #include "domain/totals/RegionalTotals.h"
 
@@ -43,20 +42,6 @@ QString everything(SqlEngine& db) {
     return all;
 }
 
-// A file with every table of the described layout, columns untyped, values as another program
-// wrote them: codes as text, Cyrillic names, empty cells. `rows` fills some of the tables.
-QString writeTextSource(const QString& path, const QMap<QString, QList<QVariantList>>& rows) {
-    QList<SourceTableSpec> specs = SourceLayouts::referenceBooks();
-    specs << SourceLayouts::districts() << SourceLayouts::farms() << SourceLayouts::settings();
-    for (int t = 1; t <= Schema::kReportTableCount; ++t)
-        specs << SourceLayouts::reportTable(t);
-    QList<SourceTableRows> tables;
-    for (const SourceTableSpec& spec : specs)
-        tables << SourceTableRows{spec.name, spec.columnNames(), rows.value(spec.name)};
-    writeSqliteSource(path, tables);
-    return path;
-}
-
 // A Table 9 row: nine cells, the title, send and datesend, all as text.
 QVariantList table9(const QString& khm, const QString& tm91, const QString& year = "2026") {
     return {tm91, "2", "", "0", "0", "0", "0", "0", "0", "56", "1", khm, "22", "02", year, "True", "08122026"};
@@ -69,7 +54,8 @@ protected:
         return importDatabase(home.db(), source, home.path(), options, kNoon);
     }
     QString textSource(const QMap<QString, QList<QVariantList>>& rows) {
-        return writeTextSource(sources.filePath("old.mdb"), rows);
+        writeLayoutSource(sources.filePath("old.mdb"), rows);
+        return sources.filePath("old.mdb");
     }
     const QMap<QString, QList<QVariantList>> demoRegion{
         {"kodra", {{"56", "01", "Адамовский", "-1", "01022025"}}},

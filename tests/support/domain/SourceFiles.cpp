@@ -1,6 +1,8 @@
 #include "SourceFiles.h"
 
+#include "domain/db/Schema.h"
 #include "domain/db/SqlEngine.h"
+#include "domain/exchange/SourceLayouts.h"
 
 #include <QFile>
 #include <stdexcept>
@@ -15,6 +17,17 @@ void writeSqliteSource(const QString& path, const QList<SourceTableRows>& tables
         for (const QVariantList& row : t.rows)
             file.execute(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(t.name, marks.join(u',')), row);
     }
+}
+
+void writeLayoutSource(const QString& path, const QMap<QString, QList<QVariantList>>& rows) {
+    QList<SourceTableSpec> specs = SourceLayouts::referenceBooks();
+    specs << SourceLayouts::districts() << SourceLayouts::farms() << SourceLayouts::settings();
+    for (int t = 1; t <= Schema::kReportTableCount; ++t)
+        specs << SourceLayouts::reportTable(t);
+    QList<SourceTableRows> tables;
+    for (const SourceTableSpec& spec : specs)
+        tables << SourceTableRows{spec.name, spec.columnNames(), rows.value(spec.name)};
+    writeSqliteSource(path, tables);
 }
 
 QList<SourceTableRows> incomingBooks() {

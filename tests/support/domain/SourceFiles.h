@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -15,6 +16,11 @@ struct SourceTableRows {
 
 // Writes a SQLite file holding these tables (replacing the file).
 void writeSqliteSource(const QString& path, const QList<SourceTableRows>& tables);
+
+// A working database of another installation: every table of the described layout, columns
+// untyped, values as that program wrote them (codes as text, Cyrillic names, empty cells).
+// `rows` fills some of the tables; the others stay empty.
+void writeLayoutSource(const QString& path, const QMap<QString, QList<QVariantList>>& rows);
 
 // The seven reference books as an incoming file carries them: one row each, codes as text.
 QList<SourceTableRows> incomingBooks();
