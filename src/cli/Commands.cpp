@@ -2,7 +2,8 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand(),  statusCommand(), archiveCommand(),
-                                         restoreCommand(), compactCommand(), cleanCommand()};
+    static const QList<Command> commands{
+        totalsCommand(), sendCommand(), receiveCommand(), importJetCommand(), statusCommand(),
+        archiveCommand(), restoreCommand(), compactCommand(), cleanCommand()};
     return commands;
 }

@@ -9,3 +9,6 @@ Command archiveCommand();
 Command restoreCommand();
 Command compactCommand();
 Command cleanCommand();
+Command sendCommand();
+Command receiveCommand();
+Command importJetCommand();

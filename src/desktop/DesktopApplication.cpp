@@ -6,6 +6,7 @@
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
 #include "entry/EntryOpener.h"
+#include "exchange/ExchangeCommands.h"
 #include "service/ServiceCommands.h"
 #include "totals/TotalsWindow.h"
 
@@ -29,6 +30,10 @@ int runDesktop(const QString& programFolder, bool demo) {
     window.setCommand(QStringLiteral("actTotals"), [&totals] { totals.open(); });
     ServiceCommands service(*data, &window);
     service.install(window);
+    ExchangeCommands exchange(*data, session, &window);
+    window.setCommand(QStringLiteral("actSend"), [&exchange] { exchange.send(); });
+    window.setCommand(QStringLiteral("actReceive"), [&exchange] { exchange.receive(); });
+    window.setCommand(QStringLiteral("actImportJet"), [&exchange] { exchange.importJet(); });
     window.show();
     return QApplication::exec();
 }

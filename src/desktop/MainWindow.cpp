@@ -171,6 +171,7 @@ void MainWindow::buildMenuAndToolbar() {
     for (const char* name : {"actStatusReport", "actArchive", "actRestore", "actCompact"})
         system->addAction(tool(name));
     system->addAction(addCommand(QStringLiteral("actClean"), QStringLiteral("Очистить БД")));
+    system->addAction(addCommand(QStringLiteral("actImportJet"), QStringLiteral("Импорт базы формата Jet…")));
     menuBar()->addAction(addCommand(QStringLiteral("actAbout"), QStringLiteral("О программе")));
     menuBar()->addAction(addCommand(QStringLiteral("actExit"), QStringLiteral("Выход")));
 }

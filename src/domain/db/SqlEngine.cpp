@@ -247,6 +247,21 @@ void SqlEngine::detach(const QString& alias) {
     execute(QStringLiteral("DETACH DATABASE %1").arg(alias));
 }
 
+int SqlEngine::copyTableInto(const QString& alias, const QString& table, const QString& condition,
+                             const QVariantList& params) {
+    requireIdentifier(alias);
+    requireIdentifier(table);
+    const SqlResult def = select(QStringLiteral("SELECT sql FROM main.sqlite_master WHERE type='table' AND name=?"),
+                                 {table});
+    if (def.isEmpty())
+        throw SqlError(QStringLiteral("Нет таблицы %1 в рабочей базе.").arg(table));
+    // The stored definition after the table's name: its columns, types and defaults as they are.
+    const QString ddl = def.first().text(0);
+    execute(QStringLiteral("CREATE TABLE %1.%2 %3").arg(alias, table, ddl.mid(ddl.indexOf(u'('))));
+    const QString where = condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
+    return execute(QStringLiteral("INSERT INTO %1.%2 SELECT * FROM main.%2%3").arg(alias, table, where), params);
+}
+
 void SqlEngine::vacuumInto(const QString& targetPath) {
     const QFileInfo target(targetPath);
     if (target.exists() && target.size() > 0)
@@ -258,4 +273,16 @@ void SqlEngine::copyTo(const QString& targetPath) {
     if (QFile::exists(targetPath) && !QFile::remove(targetPath))
         throw SqlError(QStringLiteral("Не удалось заменить файл: %1").arg(targetPath));
     vacuumInto(targetPath);
+}
+
+Attachment::Attachment(SqlEngine& db, const QString& filePath, const QString& alias) : db_(db), alias_(alias) {
+    db_.attach(filePath, alias_);
+}
+
+Attachment::~Attachment() {
+    try {
+        db_.detach(alias_);
+    } catch (const SqlError&) {
+        // Only a closed connection refuses; it has dropped the attachment with itself.
+    }
 }

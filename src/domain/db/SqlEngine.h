@@ -48,6 +48,11 @@ public:
 
     void attach(const QString& filePath, const QString& alias);
     void detach(const QString& alias);
+    // Creates `table` in the attached database `alias` with the definition it has in main, and
+    // copies into it the rows of main's table that `condition` selects (all when empty).
+    // Returns the number of rows copied.
+    int copyTableInto(const QString& alias, const QString& table, const QString& condition = {},
+                      const QVariantList& params = {});
 
     // A consistent, compacted copy of the open database; the target must not exist or be empty.
     void vacuumInto(const QString& targetPath);
@@ -68,4 +73,17 @@ private:
     QString connectionName_;
     sqlite3* handle_ = nullptr;
     int transactionDepth_ = 0;
+};
+
+// A file attached to the connection for the lifetime of the object (outside any transaction).
+class Attachment {
+public:
+    Attachment(SqlEngine& db, const QString& filePath, const QString& alias);
+    ~Attachment();
+    Attachment(const Attachment&) = delete;
+    Attachment& operator=(const Attachment&) = delete;
+
+private:
+    SqlEngine& db_;
+    QString alias_;
 };

@@ -1,0 +1,3 @@
+#include "FileStamp.h"
+
+QString minuteStamp(const QDateTime& when) { return when.toString(QStringLiteral("ddMMyyhhmm")); }
