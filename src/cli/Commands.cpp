@@ -2,6 +2,6 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand()};
+    static const QList<Command> commands{totalsCommand(), correctionListCommand(), deleteTableCommand(), retitleCommand()};
     return commands;
 }

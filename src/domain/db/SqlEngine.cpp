@@ -22,6 +22,17 @@ QString engineText(const QSqlError& e) {
     return db.isEmpty() ? e.text().trimmed() : db;
 }
 
+// SQLite's unique and primary-key conflicts, by extended code or, with primary codes only, by text.
+bool isUniqueConflict(const QSqlError& e) {
+    const QString code = e.nativeErrorCode();
+    return code == QLatin1String("2067") || code == QLatin1String("1555") ||
+           (code == QLatin1String("19") && e.databaseText().startsWith(QLatin1String("UNIQUE constraint failed")));
+}
+
+SqlError statementError(const QSqlError& e) {
+    return SqlError(engineText(e), isUniqueConflict(e) ? SqlError::Kind::UniqueKey : SqlError::Kind::Other);
+}
+
 void requireIdentifier(const QString& name) {
     static const QRegularExpression id(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (!id.match(name).hasMatch())
@@ -36,7 +47,7 @@ QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantLis
     for (const QVariant& p : params)
         q.addBindValue(p);
     if (!q.exec())
-        throw SqlError(engineText(q.lastError()));
+        throw statementError(q.lastError());
     return q;
 }
 
@@ -135,7 +146,7 @@ int SqlEngine::executeEach(const QString& sql, const QList<QVariantList>& paramL
         for (int i = 0; i < params.size(); ++i)
             q.bindValue(i, params.at(i));
         if (!q.exec())
-            throw SqlError(engineText(q.lastError()));
+            throw statementError(q.lastError());
         changed += q.numRowsAffected();
     }
     return changed;

@@ -1,15 +1,11 @@
 #include "TitleResolver.h"
 
 #include "domain/db/Database.h"
+#include "domain/db/UnicodeLike.h"
+
+#include <QRegularExpression>
 
 namespace {
-
-// LIKE without wildcards: a case-insensitive equality, also for names holding '%' or '_'.
-QString exactPattern(QString name) {
-    return name.replace(u'\\', QStringLiteral("\\\\"))
-        .replace(u'%', QStringLiteral("\\%"))
-        .replace(u'_', QStringLiteral("\\_"));
-}
 
 QString firstCode(SqlEngine& db, const QString& sql, const QVariantList& params, const QString& column,
                   const QString& notFound) {
@@ -17,6 +13,24 @@ QString firstCode(SqlEngine& db, const QString& sql, const QVariantList& params,
     if (result.isEmpty())
         throw TitleError(notFound);
     return result.first().text(column);
+}
+
+// District, farm, category and breed of a title in the region whose code title.oblm holds.
+void resolveWithinRegion(SqlEngine& db, TableTitle& title, const TitleNames& names) {
+    const QString region = title.oblm.trimmed();
+    title.rnm = firstCode(db, QStringLiteral("SELECT * FROM kodra where kodr=? and im like ? escape '\\'"),
+                          {region, likeExactly(names.district)}, QStringLiteral("kodraj"),
+                          QStringLiteral("Район «%1» не найден в области с кодом %2.").arg(names.district, region));
+    title.khm = firstCode(db,
+                          QStringLiteral("SELECT * FROM kodxoz where kodr=? and kodraj=? and im like ? escape '\\'"),
+                          {region, title.rnm.trimmed(), likeExactly(names.farm)}, QStringLiteral("kodx"),
+                          QStringLiteral("Хозяйство «%1» не найдено в районе «%2».").arg(names.farm, names.district));
+    title.kkhm = firstCode(db, QStringLiteral("SELECT * FROM kodkx where imy like ? escape '\\'"),
+                           {likeExactly(names.category)}, QStringLiteral("kkx"),
+                           QStringLiteral("Категория хозяйства «%1» не найдена.").arg(names.category));
+    title.porm = firstCode(db, QStringLiteral("SELECT * FROM sppor where im like ? escape '\\'"),
+                           {likeExactly(names.breed)}, QStringLiteral("kod"),
+                           QStringLiteral("Порода «%1» не найдена.").arg(names.breed));
 }
 
 } // namespace
@@ -29,19 +43,19 @@ TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
     TableTitle title;
     title.oblm = settings.first().text(QStringLiteral("cobl"));
     title.godm = settings.first().text(QStringLiteral("god"));
-    const QString region = title.oblm.trimmed();
-    title.rnm = firstCode(db, QStringLiteral("SELECT * FROM kodra where kodr=? and im like ? escape '\\'"),
-                          {region, exactPattern(names.district)}, QStringLiteral("kodraj"),
-                          QStringLiteral("Район «%1» не найден в области с кодом %2.").arg(names.district, region));
-    title.khm = firstCode(db,
-                          QStringLiteral("SELECT * FROM kodxoz where kodr=? and kodraj=? and im like ? escape '\\'"),
-                          {region, title.rnm.trimmed(), exactPattern(names.farm)}, QStringLiteral("kodx"),
-                          QStringLiteral("Хозяйство «%1» не найдено в районе «%2».").arg(names.farm, names.district));
-    title.kkhm = firstCode(db, QStringLiteral("SELECT * FROM kodkx where imy like ? escape '\\'"),
-                           {exactPattern(names.category)}, QStringLiteral("kkx"),
-                           QStringLiteral("Категория хозяйства «%1» не найдена.").arg(names.category));
-    title.porm = firstCode(db, QStringLiteral("SELECT * FROM sppor where im like ? escape '\\'"),
-                           {exactPattern(names.breed)}, QStringLiteral("kod"),
-                           QStringLiteral("Порода «%1» не найдена.").arg(names.breed));
+    resolveWithinRegion(db, title, names);
+    return title;
+}
+
+TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice) {
+    static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
+    if (!fourDigits.match(choice.year.trimmed()).hasMatch())
+        throw TitleError(QStringLiteral("Год «%1» должен состоять из четырех цифр.").arg(choice.year));
+    TableTitle title;
+    title.oblm = firstCode(db, QStringLiteral("SELECT kod FROM spobl where im like ? escape '\\'"),
+                           {likeExactly(choice.region)}, QStringLiteral("kod"),
+                           QStringLiteral("Регион «%1» не найден.").arg(choice.region));
+    title.godm = choice.year.trimmed();
+    resolveWithinRegion(db, title, choice.names);
     return title;
 }
