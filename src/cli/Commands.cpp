@@ -3,7 +3,8 @@
 
 const QList<Command>& allCommands() {
     static const QList<Command> commands{
-        totalsCommand(), sendCommand(), receiveCommand(), importJetCommand(), statusCommand(),
-        archiveCommand(), restoreCommand(), compactCommand(), cleanCommand()};
+        totalsCommand(),  correctionListCommand(), deleteTableCommand(), retitleCommand(), sendCommand(),
+        receiveCommand(), importJetCommand(),      statusCommand(),      archiveCommand(), restoreCommand(),
+        compactCommand(), cleanCommand()};
     return commands;
 }

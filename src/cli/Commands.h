@@ -12,3 +12,6 @@ Command cleanCommand();
 Command sendCommand();
 Command receiveCommand();
 Command importJetCommand();
+Command correctionListCommand();
+Command deleteTableCommand();
+Command retitleCommand();

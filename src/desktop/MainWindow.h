@@ -30,6 +30,7 @@ public:
 
     // Gives a command its handler and enables it; commands without one stay disabled.
     void setCommand(const QString& actionName, std::function<void()> handler);
+    void setStatus(const QString& text);
     // What "Ввод" (btnChoose) opens once all four names are chosen.
     void setEntryOpener(std::function<void()> opener) { entryOpener_ = std::move(opener); }
 
@@ -47,7 +48,6 @@ private:
     QAction* addCommand(const QString& name, const QString& text, int icon = -1);
     void runAction(const QString& name);
     void fillCombo(QComboBox* combo, const QStringList& items);
-    void setStatus(const QString& text);
 
     Database& data_;
     Session& session_;

@@ -1,25 +1,17 @@
 #pragma once
 
-#include "FieldTexts.h"
-#include "PagePrinter.h"
+#include "TablePagesWindow.h"
 #include "desktop/Session.h"
 #include "domain/tables/ReportTableStore.h"
-#include "domain/tables/TableRules.h"
 #include "domain/tables/TitleResolver.h"
 
-#include <QDialog>
 #include <QHash>
-#include <memory>
 
-class QPrinter;
-class QTabWidget;
 class Database;
-class TablePage;
-struct TableDefinition;
 
 // The data-entry window: one page per report table, in which the tables of one title are
 // entered, checked, stored and printed.
-class EntryWindow : public QDialog {
+class EntryWindow : public TablePagesWindow {
     Q_OBJECT
 public:
     EntryWindow(Database& data, Session& session, QWidget* parent = nullptr);
@@ -31,32 +23,17 @@ public:
     // nothing is reported and false returned, and the window must not open.
     bool CreateUpperForTables(const TitleNames& names);
 
-    void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void sbSaveClick(const TableDefinition& table) override;
 
 private:
-    void addPages();
-    void connectPage(TablePage* page);
-    TablePage* page(int index) const;
     // Runs every time a page becomes visible: load it, then warn about a row already sent.
     void pageShow(int index);
     PageLoad ShowTable(TablePage& page);
-    void fieldExit(const TableDefinition& table, const QString& cell);
-    void sbSaveClick(const TableDefinition& table);
-    void sbCancelClick();
-    void sbPrintClick(TablePage& page);
-    void showNotices(const QList<Notice>& notices);
 
     Database& data_;
     Session& session_;
-    QTabWidget* pageControl_ = nullptr;
-    FieldTexts fields_;
     TableTitle title_;
     QHash<int, bool> storedRow_; // by table: the last load found a stored row
-    bool leaving_ = false;
-    std::unique_ptr<QPrinter> printer_;
-    PrinterChooser choosePrinter_;
 };

@@ -123,6 +123,7 @@ void TablePage::addFields() {
         field->setValidator(new CellValidator(cell.mask, field));
         field->setReadOnly(cell.readOnly);
         field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, name = cell.name] { emit fieldEdited(name); });
         fields_ << field;
     }
     QList<int> order(fields_.size());

@@ -31,6 +31,7 @@ public:
 
 signals:
     void fieldLeft(const QString& cell);
+    void fieldEdited(const QString& cell); // the user changed the field's text
     void saveClicked();
     void cancelClicked();
     void printClicked();

@@ -34,6 +34,13 @@ int engineCode(const QSqlError& e) {
     return ok ? code : SQLITE_ERROR;
 }
 
+// SQLite's unique and primary-key conflicts, by extended code or, with primary codes only, by text.
+bool isUniqueConflict(const QSqlError& e) {
+    const QString code = e.nativeErrorCode();
+    return code == QLatin1String("2067") || code == QLatin1String("1555") ||
+           (code == QLatin1String("19") && e.databaseText().startsWith(QLatin1String("UNIQUE constraint failed")));
+}
+
 void requireIdentifier(const QString& name) {
     static const QRegularExpression id(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (!id.match(name).hasMatch())
@@ -43,7 +50,8 @@ void requireIdentifier(const QString& name) {
 } // namespace
 
 void SqlEngine::fail(const QSqlError& error) const {
-    throw SqlError(engineFailureMessage(engineCode(error), filePath_, engineText(error)));
+    throw SqlError(engineFailureMessage(engineCode(error), filePath_, engineText(error)),
+                   isUniqueConflict(error) ? SqlError::Kind::UniqueKey : SqlError::Kind::Other);
 }
 
 QSqlQuery SqlEngine::prepared(const QString& sql, const QVariantList& params) {

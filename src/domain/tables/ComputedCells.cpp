@@ -1,7 +1,5 @@
 #include "ComputedCells.h"
 
-#include "Rounding.h"
-
 qint64 writeSum(CellTexts& cells, const QStringList& parts, const QString& total) {
     const qint64 sum = cells.sum(parts);
     cells.setText(total, QString::number(sum));
@@ -9,11 +7,11 @@ qint64 writeSum(CellTexts& cells, const QStringList& parts, const QString& total
 }
 
 void writeWeightedAverage(CellTexts& cells, const QList<WeightedRow>& rows, qint64 total,
-                          const QString& average) {
+                          const QString& average, AverageRounding rounding) {
     if (total == 0)
         return;
     long double weighted = 0;
     for (const auto& [count, value] : rows)
         weighted += static_cast<long double>(cells.integer(count)) * cells.integer(value);
-    cells.setText(average, QString::number(roundHalfEven(weighted / total)));
+    cells.setText(average, QString::number(roundAverage(weighted / total, rounding)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellTexts.h"
+#include "Rounding.h"
 
 #include <QList>
 #include <utility>
@@ -15,6 +16,6 @@ qint64 writeSum(CellTexts& cells, const QStringList& parts, const QString& total
 using WeightedRow = std::pair<QString, QString>;
 
 // When `total` (the weight total just written) is not 0, writes Σ count × value ÷ total rounded
-// half to even into `average`; otherwise the average keeps its text.
+// (half to even unless told otherwise) into `average`; otherwise the average keeps its text.
 void writeWeightedAverage(CellTexts& cells, const QList<WeightedRow>& rows, qint64 total,
-                          const QString& average);
+                          const QString& average, AverageRounding rounding = AverageRounding::HalfEven);

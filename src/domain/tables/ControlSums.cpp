@@ -13,7 +13,7 @@ CheckResult runCheck(const TableDefinition& table, CellTexts& cells, const Store
     cells.blankToZero();
     CheckResult result;
     const RuleContext context(cells, stored);
-    for (const Rule& rule : table.rules) {
+    for (const Rule& rule : table.rules + table.crossTableRules) {
         if (!rule.fails(context))
             continue;
         result.notices << Notice{rule.message, rule.focus};

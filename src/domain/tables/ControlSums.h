@@ -14,6 +14,6 @@ struct CheckResult {
     QString focus() const;
 };
 
-// Blank-to-zero pass, then every rule of the table in order (a failed rule does not stop the
-// others), then the table's afterRules. A cell that cannot be read throws CellConversionError.
+// Blank-to-zero pass, then every rule of the table in order and its cross-table rules (a failed
+// rule does not stop the others), then the table's afterRules. A cell that cannot be read throws CellConversionError.
 CheckResult runCheck(const TableDefinition& table, CellTexts& cells, const StoredReader& stored = {});

@@ -38,21 +38,21 @@ QString PageLoad::mode() const { return found ? TableMessages::modeEdit() : Tabl
 
 ReportTableStore::ReportTableStore(SqlEngine& db, const TableTitle& title) : db_(db), title_(title) {}
 
-QString ReportTableStore::titleCondition() const {
+QString ReportTableStore::titleCondition() {
     QStringList parts;
     for (const QString& column : Schema::titleColumns())
         parts << column + QStringLiteral("=?");
     return QStringLiteral(" where ") + parts.join(QStringLiteral(" and "));
 }
 
-QVariantList ReportTableStore::titleValues() const {
-    return {title_.oblm.trimmed(), title_.rnm.trimmed(), title_.khm.trimmed(),
-            title_.kkhm.trimmed(), title_.porm.trimmed(), title_.godm.trimmed()};
+QVariantList ReportTableStore::titleValues(const TableTitle& title) {
+    return {title.oblm.trimmed(), title.rnm.trimmed(), title.khm.trimmed(),
+            title.kkhm.trimmed(), title.porm.trimmed(), title.godm.trimmed()};
 }
 
 PageLoad ReportTableStore::load(const TableDefinition& table, CellTexts& cells) {
     const SqlResult result =
-        db_.select(QStringLiteral("SELECT * FROM ") + table.dataTable() + titleCondition(), titleValues());
+        db_.select(QStringLiteral("SELECT * FROM ") + table.dataTable() + titleCondition(), titleValues(title_));
     if (result.isEmpty()) {
         cells.setAllZero();
         return {};
@@ -79,11 +79,11 @@ int ReportTableStore::update(const TableDefinition& table, const QVariantList& c
         assignments << QStringLiteral("datesend=?");
     const QString sql = QStringLiteral("UPDATE ") + table.dataTable() + QStringLiteral(" SET ") +
                         assignments.join(u',') + titleCondition();
-    return db_.execute(sql, cellValues + unsent(table) + titleValues());
+    return db_.execute(sql, cellValues + unsent(table) + titleValues(title_));
 }
 
 int ReportTableStore::insert(const TableDefinition& table, const QVariantList& cellValues) {
-    const QVariantList values = cellValues + titleValues() + unsent(table);
+    const QVariantList values = cellValues + titleValues(title_) + unsent(table);
     QStringList parameters;
     for (int i = 1; i <= values.size(); ++i)
         parameters << QStringLiteral(":p%1").arg(i);
@@ -97,7 +97,7 @@ qint64 ReportTableStore::storedInteger(int table, const QString& column) {
         throw std::invalid_argument("no column " + column.toStdString());
     const SqlResult result = db_.select(QStringLiteral("SELECT ") + column + QStringLiteral(" FROM ") +
                                             Schema::dataTable(table) + titleCondition(),
-                                        titleValues());
+                                        titleValues(title_));
     return result.isEmpty() ? 0 : result.first().integer(column);
 }
 

@@ -38,9 +38,11 @@ public:
     qint64 storedInteger(int table, const QString& column);
     StoredReader storedReader();
 
+    // " where oblm=? and rnm=? … and godm=?" and the title's trimmed codes in that order.
+    static QString titleCondition();
+    static QVariantList titleValues(const TableTitle& title);
+
 private:
-    QString titleCondition() const;
-    QVariantList titleValues() const;
     int update(const TableDefinition& table, const QVariantList& cellValues);
     int insert(const TableDefinition& table, const QVariantList& cellValues);
 

@@ -19,8 +19,10 @@ const QList<const TableDefinition*>& reportTables() {
     return tables;
 }
 
-const TableDefinition& reportTable(int number) {
-    for (const TableDefinition* t : reportTables())
+const TableDefinition& reportTable(int number) { return tableNumbered(reportTables(), number); }
+
+const TableDefinition& tableNumbered(const QList<const TableDefinition*>& tables, int number) {
+    for (const TableDefinition* t : tables)
         if (t->number == number)
             return *t;
     throw std::out_of_range("no report table " + std::to_string(number));

@@ -12,6 +12,8 @@ struct TableDefinition;
 // to dialogs().information, then the focus moves to fieldName(notice.focus) when it names one.
 const QList<const TableDefinition*>& reportTables();
 const TableDefinition& reportTable(int number);
+// The table of that number in a list of definitions; throws std::out_of_range when it has none.
+const TableDefinition& tableNumbered(const QList<const TableDefinition*>& tables, int number);
 
 // The page of Table K has index K − 1.
 inline int pageIndexOf(int table) { return table - 1; }

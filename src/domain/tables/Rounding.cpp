@@ -10,3 +10,7 @@ qint64 roundHalfEven(long double value) {
         ++result;
     return result;
 }
+
+qint64 roundAverage(long double value, AverageRounding rounding) {
+    return rounding == AverageRounding::HalfEven ? roundHalfEven(value) : qint64(std::trunc(value));
+}

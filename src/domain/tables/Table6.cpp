@@ -147,26 +147,26 @@ void writeClassTotal(CellTexts& cells, const Sex& sex) {
     writeSum(cells, ageCells(sex, Class), cell(sex, kTotalRow, Class));
 }
 
-void writeTotals(CellTexts& cells, const Sex& sex) {
+void writeTotals(CellTexts& cells, const Sex& sex, AverageRounding rounding) {
     cells.blankToZero();
     QList<WeightedRow> rows;
     for (int row = 0; row < kAgeRows; ++row)
         rows << WeightedRow{cell(sex, row, Head), cell(sex, row, Weight)};
     const qint64 head = writeSum(cells, ageCells(sex, Head), cell(sex, kTotalRow, Head));
     writeClassTotal(cells, sex);
-    writeWeightedAverage(cells, rows, head, cell(sex, kTotalRow, Weight));
+    writeWeightedAverage(cells, rows, head, cell(sex, kTotalRow, Weight), rounding);
 }
 
-QList<FieldAction> leaveActions(const Sex& sex) {
+QList<FieldAction> leaveActions(const Sex& sex, AverageRounding rounding) {
     QStringList totalsFields = ageCells(sex, Head);
     totalsFields << cell(sex, kTotalRow, Head) << cell(sex, kTotalRow, Weight);
-    QList<FieldAction> list{{totalsFields, [sex](CellTexts& cells) {
-                                 writeTotals(cells, sex);
+    QList<FieldAction> list{{totalsFields, [sex, rounding](CellTexts& cells) {
+                                 writeTotals(cells, sex, rounding);
                                  return QList<Notice>{};
                              }}};
     for (int row = 0; row < kAgeRows; ++row)
-        list << FieldAction{{cell(sex, row, Weight)}, [sex, row](CellTexts& cells) {
-                                writeTotals(cells, sex);
+        list << FieldAction{{cell(sex, row, Weight)}, [sex, row, rounding](CellTexts& cells) {
+                                writeTotals(cells, sex, rounding);
                                 return guardByRule(minimumWeightRule(sex, row), cells);
                             }};
     for (int row = 1; row < kAgeRows; ++row)
@@ -184,7 +184,7 @@ QList<FieldAction> leaveActions(const Sex& sex) {
     return list;
 }
 
-TableDefinition build() {
+TableDefinition build(AverageRounding rounding) {
     TableDefinition t;
     t.number = 6;
     t.pageName = QStringLiteral("TabSheet6");
@@ -194,11 +194,11 @@ TableDefinition build() {
     t.labels = rowCaptions();
     t.cells = cells();
     t.buttonsY = 368;
-    t.leaveActions = leaveActions(kBulls) + leaveActions(kHeifers);
+    t.leaveActions = leaveActions(kBulls, rounding) + leaveActions(kHeifers, rounding);
     t.rules = rules();
-    t.afterRules = [](CellTexts& cells) {
-        ItogoSredGivMassa1Bychka6(cells);
-        ItogoSredGivMassa1Telki6(cells);
+    t.afterRules = [rounding](CellTexts& cells) {
+        ItogoSredGivMassa1Bychka6(cells, rounding);
+        ItogoSredGivMassa1Telki6(cells, rounding);
     };
     return t;
 }
@@ -206,12 +206,14 @@ TableDefinition build() {
 } // namespace
 
 const TableDefinition& table6() {
-    static const TableDefinition definition = build();
+    static const TableDefinition definition = build(AverageRounding::HalfEven);
     return definition;
 }
 
 CheckResult ControlSumTable6(CellTexts& cells) { return runCheck(table6(), cells); }
 
-void ItogoSredGivMassa1Bychka6(CellTexts& cells) { writeTotals(cells, kBulls); }
+TableDefinition table6Definition(AverageRounding rounding) { return build(rounding); }
 
-void ItogoSredGivMassa1Telki6(CellTexts& cells) { writeTotals(cells, kHeifers); }
+void ItogoSredGivMassa1Bychka6(CellTexts& cells, AverageRounding rounding) { writeTotals(cells, kBulls, rounding); }
+
+void ItogoSredGivMassa1Telki6(CellTexts& cells, AverageRounding rounding) { writeTotals(cells, kHeifers, rounding); }

@@ -1,5 +1,7 @@
 #include "Table9.h"
 
+#include "CrossTableChecks.h"
+
 namespace {
 
 using L = PaintedLine;
@@ -47,53 +49,6 @@ QList<PageLabel> rowCaptions() {
     return labels;
 }
 
-// One side of a cross-table comparison: stored columns of other tables, summed.
-struct StoredColumn {
-    int table;
-    QString column;
-};
-
-qint64 storedSum(const RuleContext& c, const QList<StoredColumn>& side) {
-    qint64 sum = 0;
-    for (const StoredColumn& s : side)
-        sum += c.stored(s.table, s.column);
-    return sum;
-}
-
-// Shows its message when the two sides differ, without focus and without stopping the store.
-Rule storedMismatch(const QList<StoredColumn>& left, const QList<StoredColumn>& right, const QString& message) {
-    return {[=](const RuleContext& c) { return storedSum(c, left) != storedSum(c, right); }, message, {}, false};
-}
-
-QList<Rule> crossTableWarnings() {
-    const QList<StoredColumn> bulls1{{1, QStringLiteral("tm108")}};
-    const QList<StoredColumn> cows1{{1, QStringLiteral("tm122")}};
-    const QList<StoredColumn> cows2{{2, QStringLiteral("tm207")}};
-    const QList<StoredColumn> bulls2{{2, QStringLiteral("tm214")}};
-    const QList<StoredColumn> cows3{{3, QStringLiteral("tm331")}};
-    const QList<StoredColumn> cows4{
-        {4, QStringLiteral("tm431")}, {4, QStringLiteral("tm435")}, {4, QStringLiteral("tm439")}};
-    const QList<StoredColumn> bulls5{{5, QStringLiteral("tm553")}};
-    return {
-        storedMismatch(cows1, cows2,
-                       QStringLiteral("Итого\\Коровы из Таблицы 2 не соответствует Всего КРС\\Коровы из Таблицы 1.")),
-        storedMismatch(bulls1, bulls2,
-                       QStringLiteral("Итого\\Быки-производители из Таблицы 2 не соответствует Всего "
-                                      "КРС\\Быки-производители из Таблицы 1.")),
-        storedMismatch(cows1, cows3,
-                       QStringLiteral("Итого по стаду\\Всего коров из Таблицы 3 не соответствует Всего "
-                                      "КРС\\Коровы из Таблицы 1.")),
-        storedMismatch(cows4, cows1,
-                       QStringLiteral("Всего  из Таблицы 4 не соответствует  Коровы\\ Всего  из Таблицы 1.")),
-        storedMismatch(bulls1, bulls5,
-                       QStringLiteral("Итого\\Всего,гол.  из Таблицы 5 не соответствует  В том "
-                                      "числе\\Быки-производители  из Таблицы 1.")),
-        storedMismatch(bulls5, bulls2,
-                       QStringLiteral("Итого\\Быки-производители  из Таблицы 2 не соответствует  "
-                                      "Итого\\Всего,гол.  из Таблицы 5.")),
-    };
-}
-
 QList<Rule> rules() {
     QList<Rule> list;
     for (int column = 1; column <= 3; ++column)
@@ -104,7 +59,7 @@ QList<Rule> rules() {
         const int total = 1 + (row - 1) * 3;
         list << sumAbove({cellTM(total + 1), cellTM(total + 2)}, cellTM(total), rowSumMessage(row), cellTM(total));
     }
-    return list + crossTableWarnings();
+    return list;
 }
 
 TableDefinition build() {
@@ -120,6 +75,7 @@ TableDefinition build() {
     t.buttonsY = 368;
     t.leaveActions = {recomputeOnLeaving(cellSeries(QStringLiteral("TM9"), 1, 6, 1, 1), Itogo9)};
     t.rules = rules();
+    t.crossTableRules = table9CrossTableWarnings();
     return t;
 }
 

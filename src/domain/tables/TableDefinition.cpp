@@ -24,12 +24,24 @@ const CellDefinition& TableDefinition::cell(const QString& name) const {
     throw std::out_of_range("no field " + fieldName(name).toStdString());
 }
 
-QList<Notice> TableDefinition::leave(const QString& cell, CellTexts& cells) const {
+namespace {
+
+QList<Notice> runActions(const QList<FieldAction>& actions, const QString& cell, CellTexts& cells) {
     QList<Notice> notices;
-    for (const FieldAction& action : leaveActions)
+    for (const FieldAction& action : actions)
         if (action.fields.contains(cell))
             notices << action.run(cells);
     return notices;
+}
+
+} // namespace
+
+QList<Notice> TableDefinition::leave(const QString& cell, CellTexts& cells) const {
+    return runActions(leaveActions, cell, cells);
+}
+
+QList<Notice> TableDefinition::change(const QString& cell, CellTexts& cells) const {
+    return runActions(changeActions, cell, cells);
 }
 
 QStringList cellSeries(const QString& prefix, int from, int to, int step, int width) {

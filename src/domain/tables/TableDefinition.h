@@ -80,7 +80,9 @@ struct TableDefinition {
     QList<CellDefinition> cells; // in column order of the data table
     int buttonsY = 0;            // the row of Save, Cancel, To spreadsheet, Print, Close
     QList<FieldAction> leaveActions;
+    QList<FieldAction> changeActions; // run at every edit of a listed field, instead of on leaving
     QList<Rule> rules;           // the control-sum rules, in the order they are evaluated
+    QList<Rule> crossTableRules; // comparisons with the title's other stored tables, after the rules
     std::function<void(CellTexts&)> afterRules; // runs after the rules whatever their outcome
 
     QString dataTable() const;   // "tmjs1"
@@ -90,6 +92,7 @@ struct TableDefinition {
     const CellDefinition& cell(const QString& name) const;
     // Runs every action that lists the cell, in list order; returns their notices.
     QList<Notice> leave(const QString& cell, CellTexts& cells) const;
+    QList<Notice> change(const QString& cell, CellTexts& cells) const;
 };
 
 // Cell names prefix + number: cellSeries("TM3", 2, 8) is TM302 … TM308.

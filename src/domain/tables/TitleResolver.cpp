@@ -3,6 +3,8 @@
 #include "domain/db/Database.h"
 #include "domain/db/UnicodeLike.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 QString firstCode(SqlEngine& db, const QString& sql, const QVariantList& params, const QString& column,
@@ -13,16 +15,8 @@ QString firstCode(SqlEngine& db, const QString& sql, const QVariantList& params,
     return result.first().text(column);
 }
 
-} // namespace
-
-TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
-    SqlEngine& db = data.db();
-    const SqlResult settings = db.select(QStringLiteral("SELECT * FROM k1obl"));
-    if (settings.isEmpty())
-        throw TitleError(QStringLiteral("Не заданы область и год бонитировки. Задайте их в настройках программы."));
-    TableTitle title;
-    title.oblm = settings.first().text(QStringLiteral("cobl"));
-    title.godm = settings.first().text(QStringLiteral("god"));
+// District, farm, category and breed of a title in the region whose code title.oblm holds.
+void resolveWithinRegion(SqlEngine& db, TableTitle& title, const TitleNames& names) {
     const QString region = title.oblm.trimmed();
     title.rnm = firstCode(db, QStringLiteral("SELECT * FROM kodra where kodr=? and im like ? escape '\\'"),
                           {region, exactLikePattern(names.district)}, QStringLiteral("kodraj"),
@@ -37,5 +31,31 @@ TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
     title.porm = firstCode(db, QStringLiteral("SELECT * FROM sppor where im like ? escape '\\'"),
                            {exactLikePattern(names.breed)}, QStringLiteral("kod"),
                            QStringLiteral("Порода «%1» не найдена.").arg(names.breed));
+}
+
+} // namespace
+
+TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
+    SqlEngine& db = data.db();
+    const SqlResult settings = db.select(QStringLiteral("SELECT * FROM k1obl"));
+    if (settings.isEmpty())
+        throw TitleError(QStringLiteral("Не заданы область и год бонитировки. Задайте их в настройках программы."));
+    TableTitle title;
+    title.oblm = settings.first().text(QStringLiteral("cobl"));
+    title.godm = settings.first().text(QStringLiteral("god"));
+    resolveWithinRegion(db, title, names);
+    return title;
+}
+
+TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice) {
+    static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
+    if (!fourDigits.match(choice.year.trimmed()).hasMatch())
+        throw TitleError(QStringLiteral("Год «%1» должен состоять из четырех цифр.").arg(choice.year));
+    TableTitle title;
+    title.oblm = firstCode(db, QStringLiteral("SELECT kod FROM spobl where im like ? escape '\\'"),
+                           {exactLikePattern(choice.region)}, QStringLiteral("kod"),
+                           QStringLiteral("Регион «%1» не найден.").arg(choice.region));
+    title.godm = choice.year.trimmed();
+    resolveWithinRegion(db, title, choice.names);
     return title;
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 class Database;
+class SqlEngine;
 
 // The four names chosen in the main window.
 struct TitleNames {
@@ -26,3 +27,14 @@ public:
 // without regard to case). Throws TitleError when the settings or a name resolve to nothing;
 // the entry window then does not open.
 TableTitle CreateUpperForTables(Database& data, const TitleNames& names);
+
+// A whole title by names, as title editing and the command line choose it.
+struct TitleChoice {
+    QString region;
+    TitleNames names;
+    QString year;
+};
+
+// The six codes of a title chosen by names: the region by name, the rest as above, the year as
+// four digits. Throws TitleError when a name resolves to nothing or the year is not four digits.
+TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "FieldTexts.h"
+#include "PagePrinter.h"
+#include "domain/tables/TableRules.h"
+
+#include <QDialog>
+#include <memory>
+
+class QPrinter;
+class QTabWidget;
+class TablePage;
+struct TableDefinition;
+
+// A window with one page per report table in PageControl1, built from the given definitions: the
+// entry and the correction window. Leaving or editing a field runs its table's actions, Cancel
+// zeroes every field, Print prints the window's image, Close closes; Save is the window's own.
+class TablePagesWindow : public QDialog {
+    Q_OBJECT
+public:
+    void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
+
+protected:
+    TablePagesWindow(const QList<const TableDefinition*>& tables, QWidget* parent);
+    ~TablePagesWindow() override;
+
+    QTabWidget* pageControl() const { return pageControl_; }
+    TablePage* page(int index) const;
+    FieldTexts& fields() { return fields_; }
+    // Each notice through the dialog service, then the focus to its field when it names one.
+    void showNotices(const QList<Notice>& notices);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    virtual void sbSaveClick(const TableDefinition& table) = 0;
+
+private:
+    void connectPage(TablePage* page);
+    void fieldExit(const TableDefinition& table, const QString& cell);
+    void sbPrintClick(TablePage& page);
+
+    QTabWidget* pageControl_ = nullptr;
+    FieldTexts fields_;
+    bool leaving_ = false;
+    std::unique_ptr<QPrinter> printer_;
+    PrinterChooser choosePrinter_;
+};
