@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand()};
+    static const QList<Command> commands{totalsCommand(),         farmWorkbookCommand(), referenceListCommand(),
+                                         referenceAddCommand(), referenceDeleteCommand()};
     return commands;
 }

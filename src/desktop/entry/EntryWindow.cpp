@@ -3,6 +3,8 @@
 #include "TablePage.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/DialogService.h"
+#include "desktop/WorkbookViewer.h"
+#include "domain/farmworkbook/FarmWorkbook.h"
 #include "domain/db/Database.h"
 #include "domain/tables/ReportTables.h"
 #include "domain/tables/SaveTable.h"
@@ -10,9 +12,11 @@
 #include "domain/tables/TableMessages.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -31,6 +35,7 @@ EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pageControl_);
+    addWorkbookButtons(layout);
     addPages();
     connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
         if (isVisible())
@@ -39,6 +44,22 @@ EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
 }
 
 EntryWindow::~EntryWindow() = default;
+
+// The farm workbook of every table of the title at once, beside the pages' one-table buttons.
+void EntryWindow::addWorkbookButtons(QVBoxLayout* layout) {
+    workbookButtons_ = new QWidget(this);
+    auto* row = new QHBoxLayout(workbookButtons_);
+    row->setContentsMargins(8, 0, 8, 4);
+    auto* all = new QPushButton(QStringLiteral("Все таблицы хозяйства в Excel"), workbookButtons_);
+    all->setObjectName(QStringLiteral("btnAllToExcel"));
+    all->setFocusPolicy(Qt::NoFocus);
+    connect(all, &QPushButton::clicked, this,
+            [this] { runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_,
+                                                                      FarmWorkbookContent::Stored)); }); });
+    row->addWidget(all);
+    row->addStretch();
+    layout->addWidget(workbookButtons_);
+}
 
 void EntryWindow::addPages() {
     for (const TableDefinition* table : reportTables()) {
@@ -56,6 +77,9 @@ void EntryWindow::connectPage(TablePage* page) {
             [this, &table](const QString& cell) { runCommand([&] { fieldExit(table, cell); }); });
     connect(page, &TablePage::saveClicked, this, [this, &table] { runCommand([&] { sbSaveClick(table); }); });
     connect(page, &TablePage::cancelClicked, this, [this] { runCommand([&] { sbCancelClick(); }); });
+    connect(page, &TablePage::toExcelClicked, this, [this, &table] {
+        runCommand([&] { showWorkbook(exportFarmTable(data_.db(), data_.programFolder(), title_, table.number)); });
+    });
     connect(page, &TablePage::printClicked, this, [this, page] { runCommand([&] { sbPrintClick(*page); }); });
     connect(page, &TablePage::closeClicked, this, [this] { runCommand([&] { close(); }); });
 }
@@ -148,7 +172,11 @@ void EntryWindow::sbPrintClick(TablePage& shown) {
     if (!choosePrinter_(*printer_))
         return;
     shown.setButtonsVisible(false);
-    const auto showButtons = qScopeGuard([&] { shown.setButtonsVisible(true); });
+    workbookButtons_->hide();
+    const auto showButtons = qScopeGuard([&] {
+        shown.setButtonsVisible(true);
+        workbookButtons_->show();
+    });
     printWindowImage(*this, pageControl_->currentWidget()->mapTo(this, QPoint(0, 0)).y(), *printer_);
 }
 

@@ -13,6 +13,7 @@
 
 class QPrinter;
 class QTabWidget;
+class QVBoxLayout;
 class Database;
 class TablePage;
 struct TableDefinition;
@@ -38,6 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void addWorkbookButtons(QVBoxLayout* layout);
     void addPages();
     void connectPage(TablePage* page);
     TablePage* page(int index) const;
@@ -53,6 +55,7 @@ private:
     Database& data_;
     Session& session_;
     QTabWidget* pageControl_ = nullptr;
+    QWidget* workbookButtons_ = nullptr;
     FieldTexts fields_;
     TableTitle title_;
     QHash<int, bool> storedRow_; // by table: the last load found a stored row

@@ -33,6 +33,7 @@ signals:
     void fieldLeft(const QString& cell);
     void saveClicked();
     void cancelClicked();
+    void toExcelClicked();
     void printClicked();
     void closeClicked();
 

@@ -22,13 +22,18 @@ QString firstCode(SqlEngine& db, const QString& sql, const QVariantList& params,
 } // namespace
 
 TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
-    SqlEngine& db = data.db();
-    const SqlResult settings = db.select(QStringLiteral("SELECT * FROM k1obl"));
+    const SqlResult settings = data.db().select(QStringLiteral("SELECT * FROM k1obl"));
     if (settings.isEmpty())
         throw TitleError(QStringLiteral("Не заданы область и год бонитировки. Задайте их в настройках программы."));
+    return resolveTitle(data, settings.first().text(QStringLiteral("cobl")), settings.first().text(QStringLiteral("god")),
+                        names);
+}
+
+TableTitle resolveTitle(Database& data, const QString& regionCode, const QString& year, const TitleNames& names) {
+    SqlEngine& db = data.db();
     TableTitle title;
-    title.oblm = settings.first().text(QStringLiteral("cobl"));
-    title.godm = settings.first().text(QStringLiteral("god"));
+    title.oblm = regionCode;
+    title.godm = year;
     const QString region = title.oblm.trimmed();
     title.rnm = firstCode(db, QStringLiteral("SELECT * FROM kodra where kodr=? and im like ? escape '\\'"),
                           {region, exactPattern(names.district)}, QStringLiteral("kodraj"),
@@ -44,4 +49,10 @@ TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
                            {exactPattern(names.breed)}, QStringLiteral("kod"),
                            QStringLiteral("Порода «%1» не найдена.").arg(names.breed));
     return title;
+}
+
+QString regionCodeOf(Database& data, const QString& regionName) {
+    return firstCode(data.db(), QStringLiteral("SELECT kod FROM spobl where im like ? escape '\\'"),
+                     {exactPattern(regionName.trimmed())}, QStringLiteral("kod"),
+                     QStringLiteral("Регион «%1» не найден в справочнике регионов.").arg(regionName));
 }

@@ -26,3 +26,7 @@ public:
 // without regard to case). Throws TitleError when the settings or a name resolve to nothing;
 // the entry window then does not open.
 TableTitle CreateUpperForTables(Database& data, const TitleNames& names);
+// The same for a given region code and year instead of the settings' (the command line).
+TableTitle resolveTitle(Database& data, const QString& regionCode, const QString& year, const TitleNames& names);
+// The code of a region by its name, compared without regard to case; TitleError when none.
+QString regionCodeOf(Database& data, const QString& regionName);
