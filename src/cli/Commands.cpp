@@ -2,7 +2,8 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand(),         farmWorkbookCommand(), referenceListCommand(),
-                                         referenceAddCommand(), referenceDeleteCommand()};
+    static const QList<Command> commands{
+        totalsCommand(),        farmWorkbookCommand(), importFarmWorkbookCommand(),
+        referenceListCommand(), referenceAddCommand(), referenceDeleteCommand()};
     return commands;
 }

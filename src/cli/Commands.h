@@ -8,3 +8,4 @@ Command farmWorkbookCommand();
 Command referenceListCommand();
 Command referenceAddCommand();
 Command referenceDeleteCommand();
+Command importFarmWorkbookCommand();

@@ -7,6 +7,7 @@
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
 #include "entry/EntryOpener.h"
+#include "entry/FarmImportCommand.h"
 #include "references/ReferenceBookWindow.h"
 #include "totals/TotalsWindow.h"
 
@@ -34,6 +35,8 @@ int runDesktop(const QString& programFolder, bool demo) {
         const QString table = QLatin1String(item.table);
         window.setCommand(QLatin1String(item.name), [&books, table] { books.openBook(table); });
     }
+    FarmImportCommand farmImport(*data, &window);
+    window.setCommand(QStringLiteral("actImportFarmWorkbook"), [&farmImport] { farmImport.run(); });
     window.show();
     return QApplication::exec();
 }

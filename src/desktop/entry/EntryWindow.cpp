@@ -45,7 +45,8 @@ EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
 
 EntryWindow::~EntryWindow() = default;
 
-// The farm workbook of every table of the title at once, beside the pages' one-table buttons.
+// The farm workbook of every table of the title at once, beside the pages' one-table buttons,
+// and the blank form a farm fills in itself.
 void EntryWindow::addWorkbookButtons(QVBoxLayout* layout) {
     workbookButtons_ = new QWidget(this);
     auto* row = new QHBoxLayout(workbookButtons_);
@@ -57,6 +58,13 @@ void EntryWindow::addWorkbookButtons(QVBoxLayout* layout) {
             [this] { runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_,
                                                                       FarmWorkbookContent::Stored)); }); });
     row->addWidget(all);
+    auto* blank = new QPushButton(QStringLiteral("Бланк для хозяйства в Excel"), workbookButtons_);
+    blank->setObjectName(QStringLiteral("btnBlankToExcel"));
+    blank->setFocusPolicy(Qt::NoFocus);
+    connect(blank, &QPushButton::clicked, this,
+            [this] { runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_,
+                                                                      FarmWorkbookContent::Blank)); }); });
+    row->addWidget(blank);
     row->addStretch();
     layout->addWidget(workbookButtons_);
 }

@@ -155,3 +155,8 @@ Workbook makeFarmTemplate() {
     }
     return book;
 }
+
+QStringList farmColumnCaptions(int table) {
+    QStringList rows;
+    return captionsOf(farmSheetMap(table), rows).columns;
+}

@@ -3,6 +3,7 @@
 #include "XlsxReadBack.h"
 #include "domain/db/Schema.h"
 #include "domain/farmworkbook/FarmSheetMap.h"
+#include "domain/farmworkbook/FarmSheetValues.h"
 #include "domain/farmworkbook/FarmWorkbook.h"
 #include "domain/spreadsheet/CellAddress.h"
 #include "domain/spreadsheet/Workbook.h"
@@ -18,13 +19,6 @@ namespace {
 
 const FarmTitle kFarm{56, 1, 2, 22, 2, 2026};
 const TableTitle kTitle{"56", "1", "2", "22", "2", "2026"};
-
-QString addressOf(CellAddress cell) {
-    QString letters;
-    for (int c = cell.column; c > 0; c = (c - 1) / 26)
-        letters.prepend(QChar(u'A' + (c - 1) % 26));
-    return letters + QString::number(cell.row);
-}
 
 QJsonValue cellValue(const QJsonObject& sheet, const QString& address) {
     return sheet.value("cells").toObject().value(address).toObject().value("value");
@@ -76,14 +70,14 @@ TEST(FarmSheetMapTest, NamedCellsStandWhereTheFormHasThem) {
         QString found;
         for (const FarmCell& cell : farmSheetMap(c.table).dataCells())
             if (cell.column == QLatin1String(c.cell))
-                found = addressOf(cell.cell);
+                found = cellName(cell.cell);
         EXPECT_EQ(found, c.address) << c.cell;
     }
     const char* years[] = {"G4", "H4", "J4", "I4", "H4", "H4", "H4", "H4", "I4"};
     for (int t = 1; t <= 9; ++t) {
         QStringList title;
         for (const FarmCell& cell : farmSheetMap(t).titleCells())
-            title << addressOf(cell.cell);
+            title << cellName(cell.cell);
         EXPECT_EQ(title, QStringList({"B2", "D2", "F2", "H2", "J2", years[t - 1]})) << t;
     }
 }
@@ -93,7 +87,7 @@ TEST(FarmSheetMapTest, EveryColumnHasAPlaceOfItsOwn) {
         const FarmSheetMap& map = farmSheetMap(t);
         QSet<QString> places;
         for (const FarmCell& cell : map.dataCells() + map.titleCells())
-            places << addressOf(cell.cell);
+            places << cellName(cell.cell);
         EXPECT_EQ(places.size(), Schema::dataColumns(t).size() + 6) << t;
     }
 }
@@ -107,7 +101,7 @@ TEST_F(FarmWorkbookTest, EveryStoredCellIsReadBackAtItsPlace) {
         const QList<FarmCell> cells = farmSheetMap(t).dataCells();
         for (int i = 0; i < cells.size(); ++i) {
             const QString& name = cells.at(i).column;
-            const QJsonValue value = cellValue(sheet, addressOf(cells.at(i).cell));
+            const QJsonValue value = cellValue(sheet, cellName(cells.at(i).cell));
             if (isScore(t, name))
                 EXPECT_EQ(value.toString(), QStringLiteral("%1,5").arg(10 + i)) << name.toStdString();
             else
@@ -116,7 +110,7 @@ TEST_F(FarmWorkbookTest, EveryStoredCellIsReadBackAtItsPlace) {
         const QStringList codes{"56", "1", "2", "22", "2", "2026"};
         const QList<FarmCell> title = farmSheetMap(t).titleCells();
         for (int i = 0; i < title.size(); ++i)
-            EXPECT_EQ(cellValue(sheet, addressOf(title.at(i).cell)).toDouble(), codes.at(i).toDouble());
+            EXPECT_EQ(cellValue(sheet, cellName(title.at(i).cell)).toDouble(), codes.at(i).toDouble());
         EXPECT_TRUE(cellValue(sheet, "A3").toString().contains("хозяйство: ООО Степное (2)"))
             << cellValue(sheet, "A3").toString().toStdString();
     }
@@ -130,7 +124,7 @@ TEST_F(FarmWorkbookTest, WithoutAStoredRowOrForABlankFormTheValueCellsAreEmpty) 
     for (const QJsonObject& sheet : {sheetOf(stored, "table3"), sheetOf(blank, "table4")}) {
         const int table = sheet.value("name").toString().right(1).toInt();
         for (const FarmCell& cell : farmSheetMap(table).dataCells())
-            EXPECT_TRUE(cellValue(sheet, addressOf(cell.cell)).isNull()) << cell.column.toStdString();
+            EXPECT_TRUE(cellValue(sheet, cellName(cell.cell)).isNull()) << cell.column.toStdString();
         EXPECT_EQ(cellValue(sheet, "B2").toDouble(), 56);
     }
     EXPECT_EQ(cellValue(sheetOf(stored, "table4"), "E11").toDouble(), 4001);
