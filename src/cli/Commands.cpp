@@ -3,8 +3,10 @@
 
 const QList<Command>& allCommands() {
     static const QList<Command> commands{
-        totalsCommand(),  correctionListCommand(), deleteTableCommand(), retitleCommand(), sendCommand(),
-        receiveCommand(), importJetCommand(),      statusCommand(),      archiveCommand(), restoreCommand(),
-        compactCommand(), cleanCommand()};
+        totalsCommand(),         correctionListCommand(),     deleteTableCommand(),   retitleCommand(),
+        farmWorkbookCommand(),   importFarmWorkbookCommand(), referenceListCommand(), referenceAddCommand(),
+        referenceDeleteCommand(), sendCommand(),              receiveCommand(),       importJetCommand(),
+        statusCommand(),         archiveCommand(),            restoreCommand(),       compactCommand(),
+        cleanCommand()};
     return commands;
 }

@@ -15,3 +15,8 @@ Command importJetCommand();
 Command correctionListCommand();
 Command deleteTableCommand();
 Command retitleCommand();
+Command farmWorkbookCommand();
+Command referenceListCommand();
+Command referenceAddCommand();
+Command referenceDeleteCommand();
+Command importFarmWorkbookCommand();

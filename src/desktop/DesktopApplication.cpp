@@ -1,6 +1,7 @@
 #include "DesktopApplication.h"
 
 #include "CommandRunner.h"
+#include "MainCommands.h"
 #include "MainWindow.h"
 #include "Session.h"
 #include "domain/db/Database.h"
@@ -9,6 +10,8 @@
 #include "entry/EntryOpener.h"
 #include "exchange/ExchangeCommands.h"
 #include "service/ServiceCommands.h"
+#include "entry/FarmImportCommand.h"
+#include "references/ReferenceBookWindow.h"
 #include "totals/TotalsWindow.h"
 
 #include <QApplication>
@@ -36,6 +39,14 @@ int runDesktop(const QString& programFolder, bool demo) {
     window.setCommand(QStringLiteral("actSend"), [&exchange] { exchange.send(); });
     window.setCommand(QStringLiteral("actReceive"), [&exchange] { exchange.receive(); });
     window.setCommand(QStringLiteral("actImportJet"), [&exchange] { exchange.importJet(); });
+    // Created at start and kept for the run: each menu item reloads it with its book.
+    ReferenceBookWindow books(*data, &window);
+    for (const ReferenceBookItem& item : referenceBookItems()) {
+        const QString table = QLatin1String(item.table);
+        window.setCommand(QLatin1String(item.name), [&books, table] { books.openBook(table); });
+    }
+    FarmImportCommand farmImport(*data, &window);
+    window.setCommand(QStringLiteral("actImportFarmWorkbook"), [&farmImport] { farmImport.run(); });
     window.show();
     return QApplication::exec();
 }

@@ -149,6 +149,8 @@ void MainWindow::buildMenuAndToolbar() {
 
     QMenu* entry = menuBar()->addMenu(QStringLiteral("Ввод и корректировка"));
     entry->addAction(tool("actInput"));
+    entry->addAction(addCommand(QStringLiteral("actImportFarmWorkbook"),
+                                QStringLiteral("Импорт таблиц хозяйства из Excel…")));
     QMenu* correction = entry->addMenu(QStringLiteral("Корректировка"));
     for (const CorrectionItem& item : correctionItems()) {
         const QString name = QStringLiteral("actCorrect%1").arg(item.selector);

@@ -14,7 +14,7 @@
 #include <QTabWidget>
 
 CorrectionWindow::CorrectionWindow(Database& data, Session& session, QWidget* parent)
-    : TablePagesWindow(correctionTables(), parent), data_(data), session_(session) {
+    : TablePagesWindow(data, session, correctionTables(), parent) {
     setObjectName(QStringLiteral("FormForCorrectTable"));
     setWindowTitle(QStringLiteral("Корректировка таблиц"));
     resize(798, 565);

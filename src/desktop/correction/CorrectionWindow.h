@@ -20,8 +20,4 @@ public:
 
 protected:
     void sbSaveClick(const TableDefinition& table) override;
-
-private:
-    Database& data_;
-    Session& session_;
 };

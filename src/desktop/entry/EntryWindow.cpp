@@ -3,21 +3,27 @@
 #include "TablePage.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/DialogService.h"
+#include "desktop/WorkbookViewer.h"
 #include "domain/db/Database.h"
+#include "domain/farmworkbook/FarmWorkbook.h"
 #include "domain/tables/ReportTables.h"
 #include "domain/tables/SaveTable.h"
 #include "domain/tables/TableDefinition.h"
 #include "domain/tables/TableMessages.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
-    : TablePagesWindow(reportTables(), parent), data_(data), session_(session) {
+    : TablePagesWindow(data, session, reportTables(), parent) {
     setObjectName(QStringLiteral("TFormTable"));
     setWindowTitle(QStringLiteral("Таблицы"));
     resize(813, 592);
+    addWorkbookButtons();
     connect(pageControl(), &QTabWidget::currentChanged, this, [this](int index) {
         if (isVisible())
             runCommand([&] { pageShow(index); });
@@ -25,6 +31,28 @@ EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
 }
 
 EntryWindow::~EntryWindow() = default;
+
+// The farm workbook of every table of the title at once, beside the pages' one-table buttons,
+// and the blank form a farm fills in itself.
+void EntryWindow::addWorkbookButtons() {
+    auto* buttons = new QWidget(this);
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(8, 0, 8, 4);
+    const auto add = [&](const char* name, const QString& caption, FarmWorkbookContent content) {
+        auto* button = new QPushButton(caption, buttons);
+        button->setObjectName(QLatin1String(name));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, content] {
+            runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_, content)); });
+        });
+        row->addWidget(button);
+    };
+    add("btnAllToExcel", QStringLiteral("Все таблицы хозяйства в Excel"), FarmWorkbookContent::Stored);
+    add("btnBlankToExcel", QStringLiteral("Бланк для хозяйства в Excel"), FarmWorkbookContent::Blank);
+    row->addStretch();
+    static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
+    setPrintHidden(buttons);
+}
 
 void EntryWindow::openFor(const TitleNames& names) {
     if (CreateUpperForTables(names))

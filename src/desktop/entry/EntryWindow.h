@@ -29,11 +29,10 @@ protected:
 
 private:
     // Runs every time a page becomes visible: load it, then warn about a row already sent.
+    void addWorkbookButtons();
     void pageShow(int index);
     PageLoad ShowTable(TablePage& page);
 
-    Database& data_;
-    Session& session_;
     TableTitle title_;
     QHash<int, bool> storedRow_; // by table: the last load found a stored row
 };

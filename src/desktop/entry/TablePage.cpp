@@ -141,10 +141,9 @@ void TablePage::addButtons() {
     connect(addButton("sbCancel", 184, QStringLiteral("Отменить"),
                       standardIcon("edit-clear", QStyle::SP_DialogResetButton)),
             &QToolButton::clicked, this, &TablePage::cancelClicked);
-    // The farm workbook is written by a later part of the program; until then the button is idle.
     QToolButton* toExcel = addButton("sbToExcel", 240, QStringLiteral("Сохранить таблицу в Excel"),
                                      standardIcon("x-office-spreadsheet", QStyle::SP_FileDialogDetailedView));
-    toExcel->setEnabled(false);
+    connect(toExcel, &QToolButton::clicked, this, &TablePage::toExcelClicked);
     if (table_.number == 1)
         toExcel->setGeometry(240, 352, kButtonSize, 27);
     connect(addButton("sbPrint", 296, QStringLiteral("Печать"),

@@ -34,6 +34,7 @@ signals:
     void fieldEdited(const QString& cell); // the user changed the field's text
     void saveClicked();
     void cancelClicked();
+    void toExcelClicked();
     void printClicked();
     void closeClicked();
 

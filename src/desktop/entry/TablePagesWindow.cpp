@@ -3,6 +3,10 @@
 #include "TablePage.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/DialogService.h"
+#include "desktop/Session.h"
+#include "desktop/WorkbookViewer.h"
+#include "domain/db/Database.h"
+#include "domain/farmworkbook/FarmWorkbook.h"
 #include "domain/tables/TableDefinition.h"
 
 #include <QAbstractButton>
@@ -14,8 +18,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TablePagesWindow::TablePagesWindow(const QList<const TableDefinition*>& tables, QWidget* parent)
-    : QDialog(parent), choosePrinter_(printDialogChooser(this)) {
+TablePagesWindow::TablePagesWindow(Database& data, Session& session, const QList<const TableDefinition*>& tables,
+                                   QWidget* parent)
+    : QDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
     setModal(true);
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -41,6 +46,9 @@ void TablePagesWindow::connectPage(TablePage* page) {
             [this, &table](const QString& cell) { runCommand([&] { showNotices(table.change(cell, fields_)); }); });
     connect(page, &TablePage::saveClicked, this, [this, &table] { runCommand([&] { sbSaveClick(table); }); });
     connect(page, &TablePage::cancelClicked, this, [this] { runCommand([&] { fields_.setAllZero(); }); });
+    connect(page, &TablePage::toExcelClicked, this, [this, &table] {
+        runCommand([&] { showWorkbook(exportFarmTable(data_.db(), data_.programFolder(), session_.title, table.number)); });
+    });
     connect(page, &TablePage::printClicked, this, [this, page] { runCommand([&] { sbPrintClick(*page); }); });
     connect(page, &TablePage::closeClicked, this, [this] { runCommand([&] { close(); }); });
 }
@@ -74,7 +82,13 @@ void TablePagesWindow::sbPrintClick(TablePage& shown) {
     if (!choosePrinter_(*printer_))
         return;
     shown.setButtonsVisible(false);
-    const auto showButtons = qScopeGuard([&] { shown.setButtonsVisible(true); });
+    if (printHidden_)
+        printHidden_->hide();
+    const auto showButtons = qScopeGuard([&] {
+        shown.setButtonsVisible(true);
+        if (printHidden_)
+            printHidden_->show();
+    });
     printWindowImage(*this, pageControl_->currentWidget()->mapTo(this, QPoint(0, 0)).y(), *printer_);
 }
 

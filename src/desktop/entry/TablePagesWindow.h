@@ -7,21 +7,24 @@
 #include <QDialog>
 #include <memory>
 
+class Database;
 class QPrinter;
 class QTabWidget;
 class TablePage;
+struct Session;
 struct TableDefinition;
 
 // A window with one page per report table in PageControl1, built from the given definitions: the
 // entry and the correction window. Leaving or editing a field runs its table's actions, Cancel
-// zeroes every field, Print prints the window's image, Close closes; Save is the window's own.
+// zeroes every field, Print prints the window's image, the spreadsheet button writes the page's
+// stored row of the session's title into the farm workbook, Close closes; Save is the window's own.
 class TablePagesWindow : public QDialog {
     Q_OBJECT
 public:
     void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
 protected:
-    TablePagesWindow(const QList<const TableDefinition*>& tables, QWidget* parent);
+    TablePagesWindow(Database& data, Session& session, const QList<const TableDefinition*>& tables, QWidget* parent);
     ~TablePagesWindow() override;
 
     QTabWidget* pageControl() const { return pageControl_; }
@@ -32,6 +35,11 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     virtual void sbSaveClick(const TableDefinition& table) = 0;
+    // Hidden while the window's image is printed, shown again after.
+    void setPrintHidden(QWidget* widget) { printHidden_ = widget; }
+
+    Database& data_;
+    Session& session_;
 
 private:
     void connectPage(TablePage* page);
@@ -43,4 +51,5 @@ private:
     bool leaving_ = false;
     std::unique_ptr<QPrinter> printer_;
     PrinterChooser choosePrinter_;
+    QWidget* printHidden_ = nullptr;
 };

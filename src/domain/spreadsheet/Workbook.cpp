@@ -45,3 +45,10 @@ Worksheet& Workbook::sheet(const QString& name) {
         throw SpreadsheetError(QStringLiteral("В книге нет листа «%1».").arg(name));
     return *found;
 }
+
+void Workbook::setActiveSheet(const QString& name) {
+    const Worksheet* wanted = &sheet(name);
+    for (int i = 0; i < sheetCount(); ++i)
+        if (&sheetAt(i) == wanted)
+            activeSheet_ = i;
+}

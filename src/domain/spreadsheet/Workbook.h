@@ -28,9 +28,14 @@ public:
     const Worksheet& sheetAt(int index) const { return *sheets_.at(index); }
     Worksheet& sheetAt(int index) { return *sheets_.at(index); }
 
+    // The sheet shown when the file is opened; the first unless set. A missing sheet throws.
+    void setActiveSheet(const QString& name);
+    int activeSheet() const { return activeSheet_; }
+
     const FormatTable& formats() const { return *formats_; }
 
 private:
     std::unique_ptr<FormatTable> formats_;
     std::vector<std::unique_ptr<Worksheet>> sheets_;
+    int activeSheet_ = 0;
 };

@@ -176,6 +176,8 @@ void writeFile(const Workbook& book, const QString& fileName) {
         writeSizes(target, sheet);
         writePageSetup(target, sheet);
         writeCells(target, sheet, formats);
+        if (i == book.activeSheet())
+            worksheet_activate(target);
     }
     // workbook_close frees the workbook whatever it returns.
     lxw_workbook* closing = std::exchange(file.book, nullptr);

@@ -2,6 +2,7 @@
 
 #include "TotalsRules.h"
 #include "domain/db/Schema.h"
+#include "domain/tables/FormCaptions.h"
 
 #include <QSet>
 #include <array>
@@ -71,46 +72,38 @@ TotalsSheetLayout layout(int table) {
     switch (table) {
     case 1:
         return {1, 5, 4, 10, 3, false, 1, 12, 2, 6, {3, 6}, {12, 2}, 13,
-                {QStringLiteral("Всего КРС"), QStringLiteral("быки-производители"),
-                 QStringLiteral("ремонтные бычки от 10 до 18 мес."), QStringLiteral("коровы"),
-                 QStringLiteral("телки старше 2-х лет и нетели")},
+                rowCaptions(1),
                 true, false};
     case 2:
         return {2, 2, 6, 12, 4, false, 2, 9, 2, 3, {4, 5}, {9, 2}, 9,
-                {QStringLiteral("Коровы"), QStringLiteral("Быки-производители")}, true, false};
+                rowCaptions(2), true, false};
     case 3:
         return {3, 4, 4, 13, 3, false, 1, 11, 1, 5, {3, 4}, {11, 2}, 12,
-                {QStringLiteral("2-Х и 3-Х ЛЕТ"), QStringLiteral("4-Х ЛЕТ"), QStringLiteral("5 ЛЕТ И СТАРШЕ"),
-                 QStringLiteral("ИТОГО ПО СТАДУ")},
+                rowCaptions(3),
                 true, false};
     case 4:
         return {4, 4, 3, 17, 2, true, 1, 16, 2, 6, {3, 13}, {16, 2}, 19,
-                {QStringLiteral("Чистопородные"), QStringLiteral("и IV поколение"), QStringLiteral("III поколение"),
-                 QStringLiteral("Всего")},
+                rowCaptions(4),
                 true, true};
     case 5:
         return {5, 5, 3, 15, 2, true, 1, 14, 1, 6, {1, 11}, {14, 2}, 17,
-                {QStringLiteral("2-Х ЛЕТ"), QStringLiteral("3-Х ЛЕТ"), QStringLiteral("4-Х ЛЕТ"),
-                 QStringLiteral("5 ЛЕТ И СТАРШЕ"), QStringLiteral("ИТОГО")},
+                rowCaptions(5),
                 false, false};
     case 6:
         return {6, 6, 4, 9, 3, false, 1, 10, 1, 7, {2, 7}, {10, 2}, 12,
-                {QStringLiteral("Новорожденные"), QStringLiteral("в возрасте: 205 дней"), QStringLiteral("12 мес."),
-                 QStringLiteral("15 мес."), QStringLiteral("18 мес."), QStringLiteral("ИТОГО")},
+                rowCaptions(6),
                 true, false};
     case 7:
         return {7, 5, 4, 7, 3, false, 1, 10, 1, 7, {2, 5}, {10, 2}, 12,
-                {QStringLiteral("205 дней"), QStringLiteral("12 мес."), QStringLiteral("15 мес."),
-                 QStringLiteral("18 мес."), QStringLiteral("ИТОГО")},
+                rowCaptions(7),
                 true, false};
     case 8:
         return {8, 5, 4, 7, 3, false, 1, 10, 1, 7, {2, 5}, {10, 2}, 12,
-                {QStringLiteral("2-х лет и младше"), QStringLiteral("3-х лет"), QStringLiteral("4-х лет"),
-                 QStringLiteral("5-ти лет и старше"), QStringLiteral("ИТОГО")},
+                rowCaptions(8),
                 true, false};
     default:
         return {9, 3, 6, 11, 4, false, 1, 10, 2, 3, {3, 6}, {10, 2}, 12,
-                {QStringLiteral("Бычки"), QStringLiteral("Телки"), QStringLiteral("ИТОГО")}, true, false};
+                rowCaptions(9), true, false};
     }
 }
 

@@ -63,7 +63,7 @@ TEST_F(EntryWindowTest, FieldsAndButtonsStandWhereTheDefinitionsPlaceThem) {
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->toolTip(), b.hint);
             EXPECT_EQ(button->x(), b.x);
-            EXPECT_EQ(button->isEnabled(), QString(b.name) != "sbToExcel");
+            EXPECT_TRUE(button->isEnabled());
             if (table->number != 1 || QString(b.name) != "sbToExcel") {
                 EXPECT_EQ(button->geometry(), QRect(b.x, table->buttonsY, 35, 35)) << b.name << table->number;
             }

@@ -23,3 +23,12 @@ QJsonObject sheetOf(const QJsonObject& book, const QString& name) {
             return sheet.toObject();
     return {};
 }
+
+void fillXlsx(const QString& path, const QJsonObject& cellsBySheet) {
+    QProcess writer;
+    writer.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(STAVOR_XLSX_FILLER), path,
+                  QString::fromUtf8(QJsonDocument(cellsBySheet).toJson(QJsonDocument::Compact))});
+    const bool finished = writer.waitForFinished(60000);
+    EXPECT_TRUE(finished && writer.exitCode() == 0) << writer.readAllStandardError().toStdString();
+}

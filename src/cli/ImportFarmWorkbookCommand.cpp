@@ -1,0 +1,27 @@
+#include "Command.h"
+#include "CommandArgs.h"
+#include "Commands.h"
+#include "Console.h"
+#include "domain/db/Database.h"
+#include "domain/farmworkbook/FarmWorkbookImport.h"
+
+namespace {
+
+int run(const CommandArgs& args) {
+    const auto data = args.openProgramFolder();
+    QList<FarmFileImport> files;
+    for (const QString& path : args.arguments())
+        files << importFarmWorkbook(data->db(), path);
+    for (const QString& line : farmImportReport(files))
+        printOut(line);
+    return farmImportExitCode(files);
+}
+
+} // namespace
+
+Command importFarmWorkbookCommand() {
+    return {QStringLiteral("import-farm-workbook"),
+            QStringLiteral("Принимает таблицы хозяйств из книг Excel (листы table1 … table9) с проверками окна ввода; "
+                           "код 0: все таблицы сохранены, 3: часть отклонена, 1: ошибка."),
+            {}, QStringLiteral("ФАЙЛ…"), 1, -1, run};
+}
