@@ -11,8 +11,6 @@
 
 namespace {
 
-QString notAddedLine(const QString& table) { return QStringLiteral("В таблицу %1 не добавлено новых записей.").arg(table); }
-
 // Every row of every book, converted; the first value that does not fit refuses the file.
 std::vector<std::vector<SourceRow>> readBooks(TableSource& source, const QString& fileName) {
     std::vector<std::vector<SourceRow>> books;
@@ -34,7 +32,7 @@ QStringList mergeFile(SqlEngine& db, const QString& path) {
         for (int i = 0; i < SourceLayouts::referenceBooks().size(); ++i) {
             const SourceTableSpec& spec = SourceLayouts::referenceBooks().at(i);
             const int inserted = mergeByKey(db, spec, books.at(size_t(i)));
-            lines << (inserted < 1 ? notAddedLine(spec.name)
+            lines << (inserted < 1 ? QStringLiteral("В таблицу %1 не добавлено новых записей.").arg(spec.name)
                                    : QStringLiteral("В таблицу %1 добавлено %2 записей.").arg(spec.name).arg(inserted));
         }
     });

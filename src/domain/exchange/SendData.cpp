@@ -115,35 +115,42 @@ void placeFile(const QString& from, const QString& target) {
                    .arg(QDir::toNativeSeparators(target), QString::fromStdString(error.message())));
 }
 
+// The file is put in place last inside the marking transaction: a failed rename leaves nothing
+// marked, and only a failed commit has to take the placed file away again.
+void markAndPlace(SqlEngine& db, const QString& year, const QString& date, const QString& part, const QString& target) {
+    bool placed = false;
+    try {
+        db.transaction([&] {
+            markSent(db, year, date);
+            placeFile(part, target);
+            placed = true;
+        });
+    } catch (...) {
+        if (placed)
+            QFile::remove(target);
+        throw;
+    }
+}
+
 } // namespace
 
 SendReport sendData(Database& data, const QDateTime& now) {
     SqlEngine& db = data.db();
     const SendSettings settings = readSettings(db);
+    const QString out = ProgramPaths::out(data.programFolder());
+    // The folder is made at start; one removed since is made again, a blocked one fails below.
+    QDir().mkpath(out);
+    const QString name = settings.regionCode + QStringLiteral("stavor") + minuteStamp(now) + QStringLiteral(".mdb");
     SendReport report;
     report.year = settings.year;
-    const QString name = settings.regionCode + QStringLiteral("stavor") + minuteStamp(now) + QStringLiteral(".mdb");
-    report.file = QDir(ProgramPaths::out(data.programFolder())).filePath(name);
+    report.file = QDir(out).filePath(name);
 
-    QTemporaryFile part(QDir(ProgramPaths::out(data.programFolder())).filePath(QStringLiteral(".%1.XXXXXX").arg(name)));
+    QTemporaryFile part(QDir(out).filePath(QStringLiteral(".%1.XXXXXX").arg(name)));
     copyBlank(data.blankFile(), part, report.file);
     bool anything = false;
     try {
         report.lines = copyTables(db, part.fileName(), settings.year, anything);
-        // The file is put in place last inside the marking transaction: a failed rename leaves
-        // nothing marked, and only a failed commit has to take the placed file away again.
-        bool placed = false;
-        try {
-            db.transaction([&] {
-                markSent(db, settings.year, now.toString(QStringLiteral("ddMMyyyy")));
-                placeFile(part.fileName(), report.file);
-                placed = true;
-            });
-        } catch (...) {
-            if (placed)
-                QFile::remove(report.file);
-            throw;
-        }
+        markAndPlace(db, settings.year, now.toString(QStringLiteral("ddMMyyyy")), part.fileName(), report.file);
     } catch (const SqlError& e) {
         refuse(QStringLiteral("Не удалось записать файл %1 (%2). Данные не отправлены.")
                    .arg(QDir::toNativeSeparators(report.file), e.text()));

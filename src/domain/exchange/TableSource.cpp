@@ -34,7 +34,10 @@ std::unique_ptr<TableSource> openTableSource(const QString& path) {
     case SourceFormat::Unknown:
         break;
     }
-    if (!QFile::exists(path))
+    QFile file(path);
+    if (!file.exists())
         throw SourceError(QStringLiteral("Файл %1 не найден.").arg(shown));
+    if (!file.open(QIODevice::ReadOnly))
+        throw SourceError(QStringLiteral("Файл %1 не читается (%2).").arg(shown, file.errorString()));
     throw SourceError(QStringLiteral("Файл %1 не является базой данных.").arg(shown));
 }

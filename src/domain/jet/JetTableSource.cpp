@@ -40,14 +40,16 @@ QDateTime jetDate(double stored) {
     return QDateTime(date, QTime(0, 0), Qt::UTC).addMSecs(msecs);
 }
 
-QVariant numberFromText(const QByteArray& text, int type) {
+// libmdb prints numbers with the process's locale: a Russian one writes a decimal comma. A text
+// that is no number stays text, so that the reader of the value can name it.
+QVariant numberFromText(QByteArray text, int type) {
     bool ok = false;
     if (type == MDB_BYTE || type == MDB_INT || type == MDB_LONGINT) {
         const qint64 n = text.toLongLong(&ok);
-        return ok ? QVariant(n) : QVariant();
+        return ok ? QVariant(n) : QVariant(QString::fromUtf8(text));
     }
-    const double d = text.toDouble(&ok);
-    return ok ? QVariant(d) : QVariant();
+    const double d = text.replace(',', '.').toDouble(&ok);
+    return ok ? QVariant(d) : QVariant(QString::fromUtf8(text));
 }
 
 QVariant cellValue(MdbHandle* mdb, const MdbColumn* column, const char* bound, int length) {

@@ -151,6 +151,41 @@ TEST_F(SqlEngineTest, AttachedFileAndConsistentCopy) {
     EXPECT_THROW(db->attach(copy, "bad name"), SqlError);
 }
 
+TEST_F(SqlEngineTest, TableCopiedIntoAnAttachedFileKeepsItsDefinitionAndTakesTheChosenRows) {
+    db->execute("INSERT INTO names (kod, im) VALUES (1, 'a'), (2, 'b'), (3, 'c')");
+    const QString other = dir.filePath("other.mdb");
+    SqlEngine(other).execute("CREATE TABLE placeholder (x)");
+    {
+        const Attachment attached(*db, other, "other");
+        EXPECT_EQ(db->copyTableInto("other", "names", "kod>=?", {2}), 2);
+        EXPECT_THROW(db->copyTableInto("other", "names"), SqlError); // it exists there now
+        EXPECT_THROW(db->copyTableInto("other", "nowhere"), SqlError);
+    }
+    EXPECT_THROW(db->select("SELECT * FROM other.names"), SqlError); // detached with the scope
+    SqlEngine copy(other, SqlEngine::Access::ReadOnly);
+    EXPECT_EQ(copy.select("SELECT sql FROM sqlite_master WHERE name='names'").first().text("sql"),
+              "CREATE TABLE names (kod INTEGER, im TEXT, v NUMERIC, flag BOOLEAN)");
+    EXPECT_EQ(copy.select("SELECT im FROM names ORDER BY kod").size(), 2);
+}
+
+TEST_F(SqlEngineTest, ReadOnlyAccessNeverWritesTheFile) {
+    db->execute("INSERT INTO names (kod) VALUES (1)");
+    db->close();
+    QFile file(dir.filePath("t.mdb"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    {
+        SqlEngine reader(dir.filePath("t.mdb"), SqlEngine::Access::ReadOnly);
+        EXPECT_EQ(reader.select("SELECT kod FROM names").size(), 1);
+        EXPECT_THROW(reader.execute("DELETE FROM names"), SqlError);
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_THROW(SqlEngine(dir.filePath("missing.mdb"), SqlEngine::Access::ReadOnly), SqlError);
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing.mdb")));
+}
+
 TEST_F(SqlEngineTest, ClosedDatabaseRefusesStatementsUntilReopened) {
     db->close();
     EXPECT_THROW(db->select("SELECT 1"), SqlError);
