@@ -3,15 +3,14 @@
 #include "Commands.h"
 #include "Console.h"
 #include "domain/db/Database.h"
-#include "domain/service/ArchiveCopy.h"
 #include "domain/service/Restore.h"
 
 namespace {
 
 int run(const CommandArgs& args) {
     const auto data = args.openProgramFolder();
-    printOut(archiveCopyMessage(restoreDatabase(*data, args.arguments().first())));
-    printOut(QString::fromUtf8(kRestoredMessage));
+    for (const QString& message : restoredMessages(restoreDatabase(*data, args.arguments().first())))
+        printOut(message);
     return 0;
 }
 

@@ -59,8 +59,8 @@ void ServiceCommands::restore() {
         WaitCursor wait;
         kept = restoreDatabase(data_, source);
     }
-    dialogs().information(archiveCopyMessage(kept));
-    dialogs().information(QString::fromUtf8(kRestoredMessage));
+    for (const QString& message : restoredMessages(kept))
+        dialogs().information(message);
 }
 
 void ServiceCommands::compact() {

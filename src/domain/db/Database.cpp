@@ -79,6 +79,21 @@ void Database::reopen() {
     prepareWorkingDatabase();
 }
 
+void Database::whileClosed(const std::function<void()>& work) {
+    close();
+    try {
+        work();
+    } catch (...) {
+        try {
+            reopen();
+        } catch (...) {
+            // The work's own failure is the one the user needs to read.
+        }
+        throw;
+    }
+    reopen();
+}
+
 bool Database::hasSettings() { return !engine_->select(QStringLiteral("select * from k1obl")).isEmpty(); }
 
 std::optional<RegionYear> Database::settings() {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,6 +34,9 @@ public:
     // Closes the connection (before the file is replaced) and opens it again.
     void close();
     void reopen();
+    // Runs work with the connection closed and opens it again however work ends; when work
+    // throws, its error is the one that comes out.
+    void whileClosed(const std::function<void()>& work);
 
     bool hasSettings();
     std::optional<RegionYear> settings();

@@ -30,6 +30,12 @@ QString makeArchiveCopy(Database& data, const QDateTime& when) {
     }
 }
 
+QString moveIntoArchive(const QString& programFolder, const QString& file, StampPrecision precision) {
+    QDir().mkpath(ProgramPaths::archive(programFolder));
+    const QDateTime now = QDateTime::currentDateTime();
+    return renameToFreeName(file, [&](int attempt) { return archiveFileName(programFolder, now, precision, attempt); });
+}
+
 QString archiveCopyMessage(const QString& archivePath) {
     return QStringLiteral("Создана копия БД   ") + shownPath(archivePath);
 }

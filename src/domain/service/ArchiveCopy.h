@@ -17,6 +17,10 @@ QString archiveFileName(const QString& programFolder, const QDateTime& when, Sta
 // returns its path. Throws ServiceError when it cannot be made (nothing is left behind then).
 QString makeArchiveCopy(Database& data, const QDateTime& when = QDateTime::currentDateTime());
 
+// Moves a closed database file into arch under the first free name of the current stamp and
+// returns its new path; empty when it cannot be moved.
+QString moveIntoArchive(const QString& programFolder, const QString& file, StampPrecision precision);
+
 // "Создана копия БД   " and the copy's path.
 QString archiveCopyMessage(const QString& archivePath);
 // A path as the user reads it in a message.

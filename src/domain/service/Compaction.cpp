@@ -3,12 +3,9 @@
 #include "ArchiveCopy.h"
 #include "ServiceError.h"
 #include "domain/db/Database.h"
-#include "domain/db/DatabaseCopy.h"
-#include "domain/db/ProgramFolder.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/db/SqlError.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -38,10 +35,7 @@ void compactClosed(Database& data, const std::function<void(const QString&)>& te
     }
     compactInto(working, work);
 
-    QDir().mkpath(ProgramPaths::archive(data.programFolder()));
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString archived = renameToFreeName(
-        working, [&](int attempt) { return archiveFileName(data.programFolder(), now, StampPrecision::Seconds, attempt); });
+    const QString archived = moveIntoArchive(data.programFolder(), working, StampPrecision::Seconds);
     if (archived.isEmpty()) {
         QFile::remove(work);
         throw ServiceError(QStringLiteral("Не удалось сжать БД. %1").arg(kRetry));
@@ -62,16 +56,5 @@ void compactClosed(Database& data, const std::function<void(const QString&)>& te
 } // namespace
 
 void compactDatabase(Database& data, const std::function<void(const QString&)>& tell) {
-    data.close();
-    try {
-        compactClosed(data, tell);
-    } catch (...) {
-        try {
-            data.reopen();
-        } catch (...) {
-            // The compaction's own failure is the one the user needs to read.
-        }
-        throw;
-    }
-    data.reopen();
+    data.whileClosed([&] { compactClosed(data, tell); });
 }

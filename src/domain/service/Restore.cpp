@@ -8,6 +8,7 @@
 #include "domain/db/SqlEngine.h"
 #include "domain/db/SqlError.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <memory>
 
@@ -44,22 +45,46 @@ std::unique_ptr<DatabaseCopy> preparedCopy(const QString& source, const QString&
     }
 }
 
+// Moves the closed working database into arch under an archive name; empty when there is none.
+QString keepWorkingDatabase(Database& data) {
+    const QString working = data.workingFile();
+    if (!QFileInfo::exists(working))
+        return {};
+    const QString kept = moveIntoArchive(data.programFolder(), working, StampPrecision::Minutes);
+    if (kept.isEmpty())
+        throw ServiceError(QStringLiteral("%1 (файл «%2» не удалось перенести в архив)").arg(kRestoreFailed, shownPath(working)));
+    return kept;
+}
+
+QString replaceWorkingDatabase(Database& data, DatabaseCopy& copy) {
+    // The file itself goes to arch, not a copy of it: it is kept even when it is damaged.
+    const QString kept = keepWorkingDatabase(data);
+    try {
+        copy.placeOver(data.workingFile());
+    } catch (const SqlError& e) {
+        if (!kept.isEmpty())
+            QFile::rename(kept, data.workingFile());
+        throw ServiceError(QStringLiteral("%1 (%2)").arg(kRestoreFailed, e.text()));
+    }
+    return kept;
+}
+
 } // namespace
 
 QString restoreDatabase(Database& data, const QString& source) {
     const std::unique_ptr<DatabaseCopy> copy = preparedCopy(source, data.programFolder());
-    const QString kept = makeArchiveCopy(data);
-    data.close();
-    try {
-        copy->placeOver(data.workingFile());
-    } catch (const SqlError& e) {
-        data.reopen();
-        throw ServiceError(QStringLiteral("%1 (%2)").arg(kRestoreFailed, e.text()));
-    }
-    data.reopen();
+    QString kept;
+    data.whileClosed([&] { kept = replaceWorkingDatabase(data, *copy); });
     return kept;
 }
 
 QString restoreQuestion(const QString& source) {
     return QStringLiteral("Вы действительно хотите восстановиться из %1?").arg(shownPath(source));
+}
+
+QStringList restoredMessages(const QString& keptPath) {
+    QStringList messages;
+    if (!keptPath.isEmpty())
+        messages << archiveCopyMessage(keptPath);
+    return messages << QStringLiteral("БД успешно восстановлена из копии.");
 }

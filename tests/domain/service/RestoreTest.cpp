@@ -45,6 +45,21 @@ TEST_F(RestoreTest, ARealArchiveBringsTheOldRowsBackAndKeepsTheReplacedDatabase)
     EXPECT_THROW(storeFarmRow(home.db(), 3, FarmTitle{.khm = 2}), std::exception) << "one row per title still holds";
 }
 
+TEST_F(RestoreTest, ADamagedWorkingDatabaseIsReplacedAndKeptAsItWas) {
+    storeFarmRow(home.db(), 1, FarmTitle{});
+    const QString archive = makeArchiveCopy(home.data());
+    const DatabaseContents good = contentsOf(home.db());
+    home.data().close();
+    writeFile(home.data().workingFile(), "damaged");
+
+    const QString kept = restoreDatabase(home.data(), archive);
+
+    EXPECT_EQ(bytesOf(kept), QByteArray("damaged"));
+    EXPECT_EQ(contentsOf(home.db()), good);
+    EXPECT_EQ(restoredMessages(kept), (QStringList{"Создана копия БД   " + QDir::toNativeSeparators(kept),
+                                                   "БД успешно восстановлена из копии."}));
+}
+
 TEST_F(RestoreTest, AFileThatIsNotThisProgramsDatabaseIsRefusedAndNothingChanges) {
     const QString foreign = elsewhere.filePath("foreign.mdb");
     {
