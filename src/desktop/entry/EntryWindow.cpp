@@ -23,6 +23,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
 EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
     : QDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
@@ -51,20 +52,18 @@ void EntryWindow::addWorkbookButtons(QVBoxLayout* layout) {
     workbookButtons_ = new QWidget(this);
     auto* row = new QHBoxLayout(workbookButtons_);
     row->setContentsMargins(8, 0, 8, 4);
-    auto* all = new QPushButton(QStringLiteral("Все таблицы хозяйства в Excel"), workbookButtons_);
-    all->setObjectName(QStringLiteral("btnAllToExcel"));
-    all->setFocusPolicy(Qt::NoFocus);
-    connect(all, &QPushButton::clicked, this,
-            [this] { runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_,
-                                                                      FarmWorkbookContent::Stored)); }); });
-    row->addWidget(all);
-    auto* blank = new QPushButton(QStringLiteral("Бланк для хозяйства в Excel"), workbookButtons_);
-    blank->setObjectName(QStringLiteral("btnBlankToExcel"));
-    blank->setFocusPolicy(Qt::NoFocus);
-    connect(blank, &QPushButton::clicked, this,
-            [this] { runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_,
-                                                                      FarmWorkbookContent::Blank)); }); });
-    row->addWidget(blank);
+    const std::tuple<const char*, QString, FarmWorkbookContent> buttons[] = {
+        {"btnAllToExcel", QStringLiteral("Все таблицы хозяйства в Excel"), FarmWorkbookContent::Stored},
+        {"btnBlankToExcel", QStringLiteral("Бланк для хозяйства в Excel"), FarmWorkbookContent::Blank}};
+    for (const auto& [name, text, content] : buttons) {
+        auto* button = new QPushButton(text, workbookButtons_);
+        button->setObjectName(QLatin1String(name));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, content] {
+            runCommand([&] { showWorkbook(exportFarmWorkbook(data_.db(), data_.programFolder(), title_, content)); });
+        });
+        row->addWidget(button);
+    }
     row->addStretch();
     layout->addWidget(workbookButtons_);
 }
