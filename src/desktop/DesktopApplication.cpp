@@ -1,13 +1,13 @@
 #include "DesktopApplication.h"
 
 #include "CommandRunner.h"
-#include "MainCommands.h"
 #include "MainWindow.h"
 #include "Session.h"
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
 #include "entry/EntryOpener.h"
 #include "entry/FarmImportCommand.h"
+#include "references/ReferenceBookCommands.h"
 #include "references/ReferenceBookWindow.h"
 #include "totals/TotalsWindow.h"
 
@@ -31,10 +31,7 @@ int runDesktop(const QString& programFolder, bool demo) {
     window.setCommand(QStringLiteral("actTotals"), [&totals] { totals.open(); });
     // Created at start and kept for the run: each menu item reloads it with its book.
     ReferenceBookWindow books(*data, &window);
-    for (const ReferenceBookItem& item : referenceBookItems()) {
-        const QString table = QLatin1String(item.table);
-        window.setCommand(QLatin1String(item.name), [&books, table] { books.openBook(table); });
-    }
+    setReferenceBookCommands(window, books);
     FarmImportCommand farmImport(*data, &window);
     window.setCommand(QStringLiteral("actImportFarmWorkbook"), [&farmImport] { farmImport.run(); });
     window.show();
