@@ -86,13 +86,15 @@ int deleteRow(const CommandArgs& args) {
 Command referenceListCommand() {
     return {QStringLiteral("reference-list"),
             QStringLiteral("Показывает справочник или ищет в нём запись по коду."),
-            {kBook, {QStringLiteral("search"), QStringLiteral("КОД"), QStringLiteral("найти первую запись с этим кодом")}},
+            {kBook,
+             {QStringLiteral("search"), QStringLiteral("КОД"), QStringLiteral("найти первую запись с этим кодом")}},
             QString(), 0, 0, list};
 }
 
 Command referenceAddCommand() {
     return {QStringLiteral("reference-add"),
-            QStringLiteral("Добавляет запись в справочник (районы, хозяйства, линии, улучшающие породы, категории быков)."),
+            QStringLiteral("Добавляет запись в справочник: район, хозяйство, линию, улучшающую породу, "
+                           "категорию быка."),
             {kBook}, QStringLiteral("ЗНАЧЕНИЕ…"), 1, -1, add};
 }
 
