@@ -2,10 +2,13 @@
 #include "FarmForms.h"
 #include "XlsxReadBack.h"
 #include "desktop/InformationWindow.h"
+#include "desktop/MainWindow.h"
 #include "desktop/entry/FarmImportCommand.h"
 #include "domain/farmworkbook/FarmWorkbook.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +48,18 @@ TEST_F(FarmImportTest, TheBlankFormFilledByTheFarmShowsInTheEntryWindow) {
     EXPECT_EQ(field("TM553")->text(), "40");
     showTable(3);
     EXPECT_EQ(field("TM301")->text(), "0");
+}
+
+TEST_F(FarmImportTest, TheImportIsAnItemOfTheEntryMenu) {
+    MainWindow main(home.data(), session);
+    auto* item = main.findChild<QAction*>("actImportFarmWorkbook");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Импорт таблиц хозяйства из Excel…");
+    bool inEntryMenu = false;
+    for (QAction* top : main.menuBar()->actions())
+        if (top->text() == "Ввод и корректировка" && top->menu())
+            inEntryMenu = top->menu()->actions().contains(item);
+    EXPECT_TRUE(inEntryMenu);
 }
 
 } // namespace
