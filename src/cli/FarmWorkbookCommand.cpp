@@ -18,7 +18,7 @@ int run(const CommandArgs& args) {
     const QString year = args.required(QStringLiteral("year")).trimmed();
     const TitleNames names{args.required(QStringLiteral("district")), args.required(QStringLiteral("farm")),
                            args.required(QStringLiteral("category")), args.required(QStringLiteral("breed"))};
-    if (!QRegularExpression(QStringLiteral("^\\d{4}$")).match(year).hasMatch())
+    if (!QRegularExpression(QStringLiteral("^[0-9]{4}$")).match(year).hasMatch())
         throw UsageError(QStringLiteral("Год «%1» задан неверно: нужны четыре цифры.").arg(year));
     const auto data = args.openProgramFolder();
     const TableTitle title = resolveTitle(data->db(), TitleChoice{region, names, year});

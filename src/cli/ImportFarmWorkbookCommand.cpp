@@ -21,7 +21,6 @@ int run(const CommandArgs& args) {
 
 Command importFarmWorkbookCommand() {
     return {QStringLiteral("import-farm-workbook"),
-            QStringLiteral("Принимает таблицы хозяйств из книг Excel (листы table1 … table9) с проверками окна ввода; "
-                           "код 0: все таблицы сохранены, 3: часть отклонена, 1: ошибка."),
+            QStringLiteral("Принимает таблицы хозяйств из книг Excel с проверками окна ввода (код 3: часть отклонена)."),
             {}, QStringLiteral("ФАЙЛ…"), 1, -1, run};
 }

@@ -18,10 +18,14 @@ const ReferenceBook& bookOf(const CommandArgs& args) {
     return *book;
 }
 
-const ReferenceBook& editableBookOf(const CommandArgs& args) {
+// A book that may be changed, given as many plain arguments as `columns` of it names.
+const ReferenceBook& editableBookOf(const CommandArgs& args, QStringList BookEditing::*columns, const QString& what) {
     const ReferenceBook& book = bookOf(args);
     if (!book.editable)
         throw UsageError(QStringLiteral("Справочник «%1» только для чтения.").arg(book.table));
+    const QStringList& wanted = book.editing.*columns;
+    if (args.arguments().size() != wanted.size())
+        throw UsageError(QStringLiteral("Для справочника «%1» нужны %2: %3.").arg(book.table, what, wanted.join(u' ')));
     return book;
 }
 
@@ -58,10 +62,7 @@ int list(const CommandArgs& args) {
 }
 
 int add(const CommandArgs& args) {
-    const ReferenceBook& book = editableBookOf(args);
-    if (args.arguments().size() != book.editing.columns.size())
-        throw UsageError(QStringLiteral("Для справочника «%1» нужны значения: %2.")
-                             .arg(book.table, book.editing.columns.join(u' ')));
+    const ReferenceBook& book = editableBookOf(args, &BookEditing::columns, QStringLiteral("значения"));
     const auto data = args.openProgramFolder();
     addBookRow(data->db(), book, args.arguments());
     printOut(QStringLiteral("Запись добавлена в справочник «%1».").arg(book.table));
@@ -69,10 +70,7 @@ int add(const CommandArgs& args) {
 }
 
 int deleteRow(const CommandArgs& args) {
-    const ReferenceBook& book = editableBookOf(args);
-    if (args.arguments().size() != book.editing.key.size())
-        throw UsageError(QStringLiteral("Для справочника «%1» нужен полный ключ: %2.")
-                             .arg(book.table, book.editing.key.join(u' ')));
+    const ReferenceBook& book = editableBookOf(args, &BookEditing::key, QStringLiteral("все коды ключа"));
     const auto data = args.openProgramFolder();
     if (!deleteBookRow(data->db(), book, args.arguments())) {
         printError(QStringLiteral("В справочнике «%1» нет записи с ключом %2.")
@@ -88,13 +86,15 @@ int deleteRow(const CommandArgs& args) {
 Command referenceListCommand() {
     return {QStringLiteral("reference-list"),
             QStringLiteral("Показывает справочник или ищет в нём запись по коду."),
-            {kBook, {QStringLiteral("search"), QStringLiteral("КОД"), QStringLiteral("найти первую запись с этим кодом")}},
+            {kBook,
+             {QStringLiteral("search"), QStringLiteral("КОД"), QStringLiteral("найти первую запись с этим кодом")}},
             QString(), 0, 0, list};
 }
 
 Command referenceAddCommand() {
     return {QStringLiteral("reference-add"),
-            QStringLiteral("Добавляет запись в справочник (районы, хозяйства, линии, улучшающие породы, категории быков)."),
+            QStringLiteral("Добавляет запись в справочник: район, хозяйство, линию, улучшающую породу, "
+                           "категорию быка."),
             {kBook}, QStringLiteral("ЗНАЧЕНИЕ…"), 1, -1, add};
 }
 

@@ -1,7 +1,6 @@
 #include "DesktopApplication.h"
 
 #include "CommandRunner.h"
-#include "MainCommands.h"
 #include "MainWindow.h"
 #include "Session.h"
 #include "domain/db/Database.h"
@@ -11,6 +10,7 @@
 #include "exchange/ExchangeCommands.h"
 #include "service/ServiceCommands.h"
 #include "entry/FarmImportCommand.h"
+#include "references/ReferenceBookCommands.h"
 #include "references/ReferenceBookWindow.h"
 #include "totals/TotalsWindow.h"
 
@@ -41,10 +41,7 @@ int runDesktop(const QString& programFolder, bool demo) {
     window.setCommand(QStringLiteral("actImportJet"), [&exchange] { exchange.importJet(); });
     // Created at start and kept for the run: each menu item reloads it with its book.
     ReferenceBookWindow books(*data, &window);
-    for (const ReferenceBookItem& item : referenceBookItems()) {
-        const QString table = QLatin1String(item.table);
-        window.setCommand(QLatin1String(item.name), [&books, table] { books.openBook(table); });
-    }
+    setReferenceBookCommands(window, books);
     FarmImportCommand farmImport(*data, &window);
     window.setCommand(QStringLiteral("actImportFarmWorkbook"), [&farmImport] { farmImport.run(); });
     window.show();

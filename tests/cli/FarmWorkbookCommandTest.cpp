@@ -1,3 +1,4 @@
+#include "FarmForms.h"
 #include "FarmRows.h"
 #include "StavorProcess.h"
 #include "TempProgramFolder.h"
@@ -9,9 +10,9 @@
 
 namespace {
 
-QStringList titleArgs(const TempProgramFolder& home, const QString& farm = "ООО Степное") {
+QStringList titleArgs(const TempProgramFolder& home, const QString& farm = "ООО Степное", const QString& year = "2025") {
     return {"--home", home.path(), "--region", "оренбургская ОБЛАСТЬ", "--district", "Адамовский", "--farm", farm,
-            "--category", "Племенные заводы", "--breed", "Герефордская", "--year", "2025"};
+            "--category", "Племенные заводы", "--breed", "Герефордская", "--year", year};
 }
 
 QJsonValue valueAt(const QJsonObject& book, const QString& sheet, const QString& address) {
@@ -62,6 +63,35 @@ TEST(ReferenceCommandsTest, ListSearchAddAndDeleteByFullKey) {
     EXPECT_EQ(list.out.first(), "Кодификатор РАЙОНОВ");
     EXPECT_EQ(list.out.size(), 2 + 4);
     EXPECT_EQ(runStavor(QStringList{"reference-list", "--home", home.path(), "--book", "nosuch"}).exitCode, 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ImportFarmWorkbookCommandTest, ReportsEachPageAndExitsByTheOutcome) {
+    TempProgramFolder home;
+    home.addDemoFarms();
+    ASSERT_EQ(runStavor(QStringList{"farm-workbook", "--blank"} + titleArgs(home)).exitCode, 0);
+    const QString good = home.file("good.xlsx");
+    const QString broken = home.file("broken.xlsx");
+    for (const QString& path : {good, broken})
+        ASSERT_TRUE(QFile::copy(home.file("doc/stavor.xlsx"), path));
+    QMap<QString, QVariant> values = filledFormValues();
+    fillXlsx(good, formCells(values));
+    values["TM91"] = "много";
+    fillXlsx(broken, formCells(values));
+
+    const ProcessRun run = runStavor({"import-farm-workbook", "--home", home.path(), good});
+    EXPECT_EQ(run.exitCode, 0) << run.out.join('\n').toStdString();
+    EXPECT_EQ(run.out.at(1), "  Таблица 1: сохранена");
+    const ProcessRun twice = runStavor({"import-farm-workbook", "--home", home.path(), good, broken});
+    EXPECT_EQ(twice.exitCode, 3);
+    EXPECT_TRUE(twice.out.contains("  Таблица 9: не сохранена: лист «table9», ячейка D11 (графа «Реализовано всего, "
+                                   "гол.»): значение «много» не подходит, нужно целое число не больше 4 цифр."))
+        << twice.out.join('\n').toStdString();
+    EXPECT_EQ(twice.out.last(), "Итого: файлов 2, таблиц сохранено 17, не сохранено 1.");
+    EXPECT_EQ(runStavor({"import-farm-workbook", "--home", home.path(), home.file("none.xlsx")}).exitCode, 1);
 }
 
 } // namespace

@@ -33,9 +33,8 @@ class ReportPainter {
 public:
     ReportPainter(const BookReport& report, QPrinter& printer) : report_(report), printer_(printer) {
         if (!painter_.begin(&printer))
-            throw std::runtime_error(QStringLiteral("Не удалось начать печать справочника «%1».")
-                                         .arg(report.title)
-                                         .toStdString());
+            throw std::runtime_error(
+                QStringLiteral("Не удалось начать печать справочника «%1».").arg(report.title).toStdString());
         page_ = painter_.viewport();
         widths_ = columnWidths(report, page_.width());
     }
@@ -74,7 +73,8 @@ private:
             const QRect cell(x, y_, widths_.at(i), height);
             painter_.drawRect(cell);
             painter_.drawText(cell.adjusted(kPadding, kPadding, -kPadding, -kPadding),
-                              Qt::TextWordWrap | (bold ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop), texts.value(i));
+                              Qt::TextWordWrap | (bold ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop),
+                              texts.value(i));
             x += widths_.at(i);
         }
         y_ += height;

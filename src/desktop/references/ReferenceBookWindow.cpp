@@ -63,7 +63,8 @@ QToolButton* ReferenceBookWindow::addButton(const char* name, const QString& hin
 
 void ReferenceBookWindow::buildPanel() {
     auto* panel = new QHBoxLayout;
-    panel->addWidget(addButton("SpdBtnPrint", QStringLiteral("Печать"), icon("document-print", QStyle::SP_FileDialogContentsView),
+    panel->addWidget(addButton("SpdBtnPrint", QStringLiteral("Печать"),
+                               icon("document-print", QStyle::SP_FileDialogContentsView),
                                &ReferenceBookWindow::printClick));
     search_ = addButton("SpdBtnSearch", QStringLiteral("Поиск"), icon("edit-find", QStyle::SP_FileDialogContentsView),
                         &ReferenceBookWindow::searchClick);
@@ -79,10 +80,10 @@ void ReferenceBookWindow::buildPanel() {
     searchBox->addWidget(lblSearch_);
     searchBox->addWidget(cbSearch_);
     panel->addLayout(searchBox);
-    add_ = addButton("SpdBtnAdd", QStringLiteral("Добавить новый кодификатор"), icon("list-add", QStyle::SP_FileDialogNewFolder),
-                     &ReferenceBookWindow::addClick);
-    edit_ = addButton("SpdBtnEdit", QStringLiteral("Редактирование"), icon("document-edit", QStyle::SP_FileDialogDetailedView),
-                      &ReferenceBookWindow::editClick);
+    add_ = addButton("SpdBtnAdd", QStringLiteral("Добавить новый кодификатор"),
+                     icon("list-add", QStyle::SP_FileDialogNewFolder), &ReferenceBookWindow::addClick);
+    edit_ = addButton("SpdBtnEdit", QStringLiteral("Редактирование"),
+                      icon("document-edit", QStyle::SP_FileDialogDetailedView), &ReferenceBookWindow::editClick);
     delete_ = addButton("SpdBtnDelete", QStringLiteral("Удаление"), icon("edit-delete", QStyle::SP_TrashIcon),
                         &ReferenceBookWindow::deleteClick);
     save_ = addButton("SpdBtnSave", QStringLiteral("Сохранить"), icon("document-save", QStyle::SP_DialogSaveButton),
@@ -142,7 +143,8 @@ void ReferenceBookWindow::openBook(const QString& table) {
         lblSearch_->setText(book_->prompt);
         fillSearchList();
     }
-    for (QWidget* w : {static_cast<QWidget*>(search_), static_cast<QWidget*>(cbSearch_), static_cast<QWidget*>(lblSearch_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(search_), static_cast<QWidget*>(cbSearch_), static_cast<QWidget*>(lblSearch_)})
         w->show();
     for (QToolButton* b : {add_, edit_, delete_})
         b->setVisible(book_->editable);

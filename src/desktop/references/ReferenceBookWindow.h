@@ -36,7 +36,8 @@ private:
     enum class Mode { Browse, Adding, Editing };
 
     void buildPanel();
-    QToolButton* addButton(const char* name, const QString& hint, const QIcon& icon, void (ReferenceBookWindow::*slot)());
+    QToolButton* addButton(const char* name, const QString& hint, const QIcon& icon,
+                           void (ReferenceBookWindow::*slot)());
     void showRows(const SqlResult& rows, const QList<BookColumn>& columns);
     void fillSearchList();
     void setRowEditable(int row);

@@ -35,7 +35,8 @@ QString maskHint(CellMask mask) {
 
 // What the field takes: the mask's characters without blanks, and at least one digit.
 bool fieldTakes(CellMask mask, const QString& text) {
-    return maskAccepts(mask, text) && !text.contains(u' ') && text.contains(QRegularExpression(QStringLiteral("\\d")));
+    static const QRegularExpression digit(QStringLiteral("[0-9]"));
+    return maskAccepts(mask, text) && !text.contains(u' ') && text.contains(digit);
 }
 
 QString codeText(const Worksheet& sheet, const FarmCell& cell) { return textOf(sheet.value(cell.cell)); }
@@ -79,7 +80,7 @@ QString cellName(CellAddress cell) {
 TableTitle readFarmTitle(SqlEngine& db, const Worksheet& sheet, const FarmSheetMap& map) {
     const QList<FarmCell> cells = map.titleCells();
     QStringList codes;
-    static const QRegularExpression code(QStringLiteral("^\\d{1,9}$"));
+    static const QRegularExpression code(QStringLiteral("^[0-9]{1,9}$"));
     for (int i = 0; i < cells.size(); ++i) {
         codes << codeText(sheet, cells.at(i));
         const QString label = i < titleChecks().size() ? titleChecks().at(i).label : QStringLiteral("год");

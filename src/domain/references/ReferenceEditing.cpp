@@ -38,7 +38,7 @@ QStringList checkedValues(const ReferenceBook& book, const QStringList& values) 
     const BookEditing& e = book.editing;
     if (values.size() != e.columns.size())
         throw std::invalid_argument("reference row of the wrong width");
-    static const QRegularExpression wholeNumber(QStringLiteral("^\\d{1,9}$"));
+    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,9}$"));
     QStringList trimmed;
     for (const QString& v : values)
         trimmed << v.trimmed();

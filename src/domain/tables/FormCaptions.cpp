@@ -35,10 +35,9 @@ HeaderCaptions headerCaptions(int table) {
                  QStringLiteral("401-450"), QStringLiteral("451-500"), QStringLiteral("501-550"),
                  QStringLiteral("551-600"), QStringLiteral("более 600"), class1, meanWeight}};
     case 4: {
-        const QStringList calving{QStringLiteral("Количество коров"),
-                                  QStringLiteral("Выращено телят к отъему, всего гол."),
-                                  QStringLiteral("Сред. живая масса 1 гол, кг"),
-                                  QStringLiteral("Сред. живая масса в 205 дней")};
+        const QStringList calving{
+            QStringLiteral("Количество коров"), QStringLiteral("Выращено телят к отъему, всего гол."),
+            QStringLiteral("Сред. живая масса 1 гол, кг"), QStringLiteral("Сред. живая масса в 205 дней")};
         return {QStringLiteral("Породность коров"),
                 {{1, 4, QStringLiteral("ПЕРВЫЙ ОТЕЛ")},
                  {5, 8, QStringLiteral("ВТОРОЙ ОТЕЛ")},
@@ -80,22 +79,29 @@ HeaderCaptions headerCaptions(int table) {
 QStringList rowCaptions(int table) {
     switch (table) {
     case 1:
-        return {QStringLiteral("Всего КРС"), QStringLiteral("быки-производители"), QStringLiteral("ремонтные бычки от 10 до 18 мес."), QStringLiteral("коровы"), QStringLiteral("телки старше 2-х лет и нетели")};
-    case 2:
-        return {QStringLiteral("Коровы"), QStringLiteral("Быки-производители")};
+        return {QStringLiteral("Всего КРС"), QStringLiteral("быки-производители"),
+                QStringLiteral("ремонтные бычки от 10 до 18 мес."), QStringLiteral("коровы"),
+                QStringLiteral("телки старше 2-х лет и нетели")};
+    case 2: return {QStringLiteral("Коровы"), QStringLiteral("Быки-производители")};
     case 3:
-        return {QStringLiteral("2-Х и 3-Х ЛЕТ"), QStringLiteral("4-Х ЛЕТ"), QStringLiteral("5 ЛЕТ И СТАРШЕ"), QStringLiteral("ИТОГО ПО СТАДУ")};
+        return {QStringLiteral("2-Х и 3-Х ЛЕТ"), QStringLiteral("4-Х ЛЕТ"), QStringLiteral("5 ЛЕТ И СТАРШЕ"),
+                QStringLiteral("ИТОГО ПО СТАДУ")};
     case 4:
-        return {QStringLiteral("Чистопородные"), QStringLiteral("и IV поколение"), QStringLiteral("III поколение"), QStringLiteral("Всего")};
+        return {QStringLiteral("Чистопородные"), QStringLiteral("и IV поколение"), QStringLiteral("III поколение"),
+                QStringLiteral("Всего")};
     case 5:
-        return {QStringLiteral("2-Х ЛЕТ"), QStringLiteral("3-Х ЛЕТ"), QStringLiteral("4-Х ЛЕТ"), QStringLiteral("5 ЛЕТ И СТАРШЕ"), QStringLiteral("ИТОГО")};
+        return {QStringLiteral("2-Х ЛЕТ"), QStringLiteral("3-Х ЛЕТ"), QStringLiteral("4-Х ЛЕТ"),
+                QStringLiteral("5 ЛЕТ И СТАРШЕ"), QStringLiteral("ИТОГО")};
     case 6:
-        return {QStringLiteral("Новорожденные"), QStringLiteral("в возрасте: 205 дней"), QStringLiteral("12 мес."), QStringLiteral("15 мес."), QStringLiteral("18 мес."), QStringLiteral("ИТОГО")};
+        return {QStringLiteral("Новорожденные"), QStringLiteral("в возрасте: 205 дней"),
+                QStringLiteral("12 мес."),       QStringLiteral("15 мес."),
+                QStringLiteral("18 мес."),       QStringLiteral("ИТОГО")};
     case 7:
-        return {QStringLiteral("205 дней"), QStringLiteral("12 мес."), QStringLiteral("15 мес."), QStringLiteral("18 мес."), QStringLiteral("ИТОГО")};
+        return {QStringLiteral("205 дней"), QStringLiteral("12 мес."), QStringLiteral("15 мес."),
+                QStringLiteral("18 мес."), QStringLiteral("ИТОГО")};
     case 8:
-        return {QStringLiteral("2-х лет и младше"), QStringLiteral("3-х лет"), QStringLiteral("4-х лет"), QStringLiteral("5-ти лет и старше"), QStringLiteral("ИТОГО")};
-    default:
-        return {QStringLiteral("Бычки"), QStringLiteral("Телки"), QStringLiteral("ИТОГО")};
+        return {QStringLiteral("2-х лет и младше"), QStringLiteral("3-х лет"), QStringLiteral("4-х лет"),
+                QStringLiteral("5-ти лет и старше"), QStringLiteral("ИТОГО")};
+    default: return {QStringLiteral("Бычки"), QStringLiteral("Телки"), QStringLiteral("ИТОГО")};
     }
 }

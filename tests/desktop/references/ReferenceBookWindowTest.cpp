@@ -3,8 +3,10 @@
 #include "desktop/MainWindow.h"
 #include "desktop/Session.h"
 #include "desktop/references/BookReport.h"
+#include "desktop/references/ReferenceBookCommands.h"
 #include "desktop/references/ReferenceBookWindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -127,6 +129,44 @@ TEST_F(ReferenceBookWindowTest, EditAndDeleteOfADistrictTouchOnlyItsRegion) {
     EXPECT_EQ(rowWith(3, "Акбулакский новый"), -1);
     EXPECT_GE(rowWith(3, "Район Адыгеи"), 0);
     EXPECT_EQ(grid()->columnCount(), 4);
+}
+
+TEST_F(ReferenceBookWindowTest, EveryMenuItemReloadsTheOneWindowWithItsBook) {
+    Session session;
+    MainWindow main(home.data(), session);
+    setReferenceBookCommands(main, window);
+    const std::pair<const char*, int> items[] = {{"actSpravSpobl", 1}, {"actSpravKodra", 2}, {"actSpravKodxoz", 3},
+                                                 {"actSpravKodkx", 4}, {"actSpravSppor", 5}, {"actSpravSklin", 6},
+                                                 {"actSpravKodup", 7}, {"actSpravKodst", 8}, {"actSpravKodkb", 9}};
+    for (const auto& [name, tag] : items) {
+        auto* action = main.findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+        EXPECT_EQ(window.tag(), tag) << name;
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_GT(grid()->rowCount(), 0) << name;
+    }
+}
+
+TEST_F(ReferenceBookWindowTest, BullCategoriesAreEditedInPlaceAndAnEmptyBookDeletesNothing) {
+    window.openBook("kodkb");
+    const int row = rowWith(1, "Нейтральный");
+    grid()->setCurrentCell(row, 1);
+    click("SpdBtnEdit");
+    EXPECT_TRUE(grid()->item(row, 1)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid()->item(row == 0 ? 1 : 0, 1)->flags() & Qt::ItemIsEditable);
+    type(row, {"2", "Нейтральный бык"});
+    click("SpdBtnSave");
+    EXPECT_EQ(home.db().select("SELECT im FROM kodkb WHERE kodr=2").first().text(0), "Нейтральный бык");
+
+    home.db().execute("DELETE FROM kodkb");
+    window.openBook("kodkb");
+    click("SpdBtnDelete");
+    EXPECT_TRUE(dialogs->confirmations.isEmpty());
+    child<QComboBox>("cbSearch")->setEditText("1");
+    click("SpdBtnSearch");
+    EXPECT_EQ(grid()->currentRow(), -1);
 }
 
 TEST_F(ReferenceBookWindowTest, ThePrintoutOfABookIsAPdf) {
