@@ -2,6 +2,6 @@
 #include "Commands.h"
 
 const QList<Command>& allCommands() {
-    static const QList<Command> commands{totalsCommand(), correctionListCommand(), deleteTableCommand(), retitleCommand()};
+    static const QList<Command> commands{totalsCommand(), correctionListCommand(), deleteTableCommand(), retitleCommand(), checkCommand()};
     return commands;
 }

@@ -7,3 +7,4 @@ Command totalsCommand();
 Command correctionListCommand();
 Command deleteTableCommand();
 Command retitleCommand();
+Command checkCommand();

@@ -173,6 +173,7 @@ void MainWindow::buildMenuAndToolbar() {
     for (const char* name : {"actStatusReport", "actArchive", "actRestore", "actCompact"})
         system->addAction(tool(name));
     system->addAction(addCommand(QStringLiteral("actClean"), QStringLiteral("Очистить БД")));
+    system->addAction(addCommand(QStringLiteral("actConsistency"), QStringLiteral("Проверка согласованности таблиц")));
     menuBar()->addAction(addCommand(QStringLiteral("actAbout"), QStringLiteral("О программе")));
     menuBar()->addAction(addCommand(QStringLiteral("actExit"), QStringLiteral("Выход")));
 }
