@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CommandRunner.h"
+#include "Controls.h"
 #include "DialogService.h"
 #include "MainCommands.h"
 #include "domain/db/ProgramFolder.h"
@@ -25,10 +26,7 @@
 namespace {
 
 QComboBox* makeCombo(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeChoiceBox(name);
     combo->setMinimumWidth(190);
     return combo;
 }

@@ -1,6 +1,7 @@
 #include "ConsistencyWindow.h"
 
 #include "desktop/CommandRunner.h"
+#include "desktop/Controls.h"
 #include "desktop/DialogService.h"
 #include "desktop/MainWindow.h"
 #include "desktop/Session.h"
@@ -13,9 +14,7 @@
 #include "domain/tables/TitleResolver.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -25,10 +24,7 @@
 namespace {
 
 QComboBox* choice(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeChoiceBox(name);
     combo->setMinimumWidth(220);
     return combo;
 }
@@ -60,13 +56,7 @@ void ConsistencyWindow::buildControls() {
     lblCount_->setObjectName(QStringLiteral("lblCount"));
     model_ = new QStandardItemModel(0, int(findingCaptions().size()), this);
     model_->setHorizontalHeaderLabels(findingCaptions());
-    grid_ = new QTableView;
-    grid_->setObjectName(QStringLiteral("DBGridCheck"));
-    grid_->setModel(model_);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->horizontalHeader()->setStretchLastSection(false);
+    grid_ = makeReadOnlyGrid("DBGridCheck", model_);
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("Регион")));
@@ -81,12 +71,8 @@ void ConsistencyWindow::buildControls() {
     layout->addWidget(grid_);
     layout->addWidget(lblCount_);
 
-    cbRegion_->addItem(kAllRegionsName);
-    cbRegion_->addItems(data_.regionNames());
-    for (int y = 2000; y <= QDate::currentDate().year() + 5; ++y)
-        cbYear_->addItem(QString::number(y));
-    cbRegion_->setCurrentIndex(-1);
-    cbYear_->setCurrentIndex(-1);
+    fillChoices(cbRegion_, QStringList{kAllRegionsName} + data_.regionNames());
+    fillChoices(cbYear_, yearChoices());
 
     connect(check, &QPushButton::clicked, this, [this] { runCommand([this] { btnCheckClick(); }); });
     connect(btnExcel_, &QPushButton::clicked, this, [this] { runCommand([this] { btnExcelClick(); }); });
