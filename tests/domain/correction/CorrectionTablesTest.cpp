@@ -99,6 +99,19 @@ TEST(CorrectionTablesTest, Table9CorrectsWithoutTheEntryWindowsWarnings) {
         EXPECT_EQ(correctionTable(table).rules.size(), reportTable(table).rules.size()) << table;
 }
 
+// A misspelt cell in a variant's rule or action would only show when it fires.
+TEST(CorrectionTablesTest, VariantRulesAndActionsNameCellsOfTheirTable) {
+    for (const TableDefinition* t : correctionTables()) {
+        SCOPED_TRACE(t->number);
+        const QStringList names = t->cellNames();
+        for (const Rule& r : t->rules + t->crossTableRules)
+            EXPECT_TRUE(r.focus.isEmpty() || names.contains(r.focus)) << r.focus.toStdString();
+        for (const FieldAction& a : t->leaveActions + t->changeActions)
+            for (const QString& f : a.fields)
+                EXPECT_TRUE(names.contains(f)) << f.toStdString();
+    }
+}
+
 // The one comparison that both windows make is one entry of the catalogue.
 TEST(CorrectionTablesTest, EveryComparisonIsCataloguedOnce) {
     const QList<CrossTableComparison>& all = crossTableComparisons();
