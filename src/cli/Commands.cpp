@@ -7,6 +7,6 @@ const QList<Command>& allCommands() {
         farmWorkbookCommand(),   importFarmWorkbookCommand(), referenceListCommand(), referenceAddCommand(),
         referenceDeleteCommand(), sendCommand(),              receiveCommand(),       importJetCommand(),
         statusCommand(),         archiveCommand(),            restoreCommand(),       compactCommand(),
-        cleanCommand()};
+        cleanCommand(),          checkCommand()};
     return commands;
 }

@@ -20,3 +20,4 @@ Command referenceListCommand();
 Command referenceAddCommand();
 Command referenceDeleteCommand();
 Command importFarmWorkbookCommand();
+Command checkCommand();

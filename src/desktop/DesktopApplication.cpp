@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
+#include "consistency/ConsistencyWindow.h"
 #include "correction/CorrectionCommands.h"
 #include "entry/EntryOpener.h"
 #include "exchange/ExchangeCommands.h"
@@ -31,6 +32,7 @@ int runDesktop(const QString& programFolder, bool demo) {
     MainWindow window(*data, session);
     window.setEntryOpener(entryOpener(*data, window));
     setCorrectionCommands(*data, window);
+    setConsistencyCommand(*data, window);
     TotalsWindowCommand totals(*data, &window);
     window.setCommand(QStringLiteral("actTotals"), [&totals] { totals.open(); });
     ServiceCommands service(*data, &window);

@@ -2,6 +2,7 @@
 
 #include "ChoiceBoxes.h"
 #include "CommandRunner.h"
+#include "Controls.h"
 #include "DialogService.h"
 #include "MainCommands.h"
 #include "domain/db/ProgramFolder.h"
@@ -174,6 +175,7 @@ void MainWindow::buildMenuAndToolbar() {
         system->addAction(tool(name));
     system->addAction(addCommand(QStringLiteral("actClean"), QStringLiteral("Очистить БД")));
     system->addAction(addCommand(QStringLiteral("actImportJet"), QStringLiteral("Импорт базы формата Jet…")));
+    system->addAction(addCommand(QStringLiteral("actConsistency"), QStringLiteral("Проверка согласованности таблиц")));
     menuBar()->addAction(addCommand(QStringLiteral("actAbout"), QStringLiteral("О программе")));
     menuBar()->addAction(addCommand(QStringLiteral("actExit"), QStringLiteral("Выход")));
 }

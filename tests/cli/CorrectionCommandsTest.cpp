@@ -3,6 +3,7 @@
 #include "TempProgramFolder.h"
 #include "domain/db/Schema.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +89,34 @@ TEST_F(CorrectionCommandsTest, RetitleMovesAllNineTablesToAnotherYear) {
     EXPECT_EQ(one.exitCode, 0) << one.err.toStdString();
     EXPECT_EQ(one.out, QStringList{"В tmjs1 заголовок изменен."});
     EXPECT_EQ(rows(1, "khm=2"), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CheckCommandTest, ExitCodeTellsWhetherTheTablesAgree) {
+    TempProgramFolder home;
+    home.addDemoFarms();
+    storeFarmRow(home.db(), 1, {});
+    storeFarmRow(home.db(), 2, {});
+    const QStringList base{"check", "--home", home.path(), "--year", "2026"};
+    ProcessRun run = runStavor(base + QStringList{"--region", "Оренбургская область"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringList{"Найдено расхождений: 0 (проверено заголовков: 1)."});
+
+    home.db().execute("UPDATE tmjs2 SET tm207=5");
+    run = runStavor(base + QStringList{"--region", "all", "--export"});
+    EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+    EXPECT_EQ(run.out, (QStringList{"Оренбургская область; Адамовский; СПК Заря; Племенные репродукторы; Казахская "
+                                    "белоголовая; 2026; Таблица 1 – Таблица 2; Итого\\Коровы из Таблицы 2 не "
+                                    "соответствует Всего КРС\\Коровы из Таблицы 1.; 0; 5",
+                                    "Найдено расхождений: 1 (проверено заголовков: 1)."}));
+    EXPECT_TRUE(QFileInfo::exists(home.file("doc/check.xlsx")));
+
+    run = runStavor(base + QStringList{"--region", "Нет такого"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Регион «Нет такого» не найден.")) << run.err.toStdString();
 }
 
 } // namespace

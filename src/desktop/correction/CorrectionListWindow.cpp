@@ -3,6 +3,7 @@
 #include "CorrectionWindow.h"
 #include "TitleEditWindow.h"
 #include "desktop/CommandRunner.h"
+#include "desktop/Controls.h"
 #include "desktop/DialogService.h"
 #include "desktop/Session.h"
 #include "desktop/WaitCursor.h"
@@ -40,9 +41,8 @@ template <class W> W* placed(W* widget, const char* name, const QRect& geometry)
 }
 
 QComboBox* filterCombo(QWidget* parent, const char* name, int x, int width) {
-    auto* combo = placed(new QComboBox(parent), name, QRect(x, 24, width, 23));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeChoiceBox(name, parent);
+    combo->setGeometry(x, 24, width, 23);
     return combo;
 }
 
@@ -54,12 +54,9 @@ QToolButton* pictureButton(QWidget* parent, const char* name, int x, const QStri
     return button;
 }
 
-void fill(QComboBox* combo, QStringList items, bool sorted) {
-    if (sorted)
-        items.sort();
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
+QStringList sortedByName(QStringList names) {
+    names.sort();
+    return names;
 }
 
 QList<QStandardItem*> gridRow(const NamedTitle& t) {
@@ -93,11 +90,8 @@ void CorrectionListWindow::buildControls() {
     spdBtnDelete_ = pictureButton(this, "SpdBtnDelete", 624, QStringLiteral("Удаление"), QStyle::SP_TrashIcon);
 
     model_ = new QStandardItemModel(0, int(std::size(kColumns)), this);
-    grid_ = placed(new QTableView(this), "DBGridCorrect", QRect(8, 56, 809, 345));
-    grid_->setModel(model_);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_ = makeReadOnlyGrid("DBGridCorrect", model_, this);
+    grid_->setGeometry(8, 56, 809, 345);
     grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     const int charWidth = fontMetrics().averageCharWidth();
     for (int c = 0; c < int(std::size(kColumns)); ++c) {
@@ -159,8 +153,9 @@ void CorrectionListWindow::FormShow() {
     readList();
     btnFiltr_->setText(kSetFilter);
     const RegionYear settings = data_.settings().value_or(RegionYear{});
-    fill(cbRajon_, settings.regionName.isEmpty() ? QStringList{} : data_.districtNames(settings.regionName), true);
-    fill(cbPoroda_, data_.breedNames(), true);
+    fillChoices(cbRajon_,
+                sortedByName(settings.regionName.isEmpty() ? QStringList{} : data_.districtNames(settings.regionName)));
+    fillChoices(cbPoroda_, sortedByName(data_.breedNames()));
     const int selector = session_.correctionSelector;
     setWindowTitle(CorrectionSelector::listCaption(selector));
     if (selector == CorrectionSelector::kAllTables) {

@@ -1,6 +1,7 @@
 #include "TitleEditWindow.h"
 
 #include "desktop/CommandRunner.h"
+#include "desktop/Controls.h"
 #include "desktop/DialogService.h"
 #include "domain/correction/CorrectionSelector.h"
 #include "domain/correction/TitleChange.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,21 +22,8 @@ namespace {
 
 const char* const kCaptions[] = {"Регион", "Район", "Хозяйство", "Категория хозяйства", "Порода", "Год"};
 
-void fill(QComboBox* combo, const QStringList& items) {
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-}
-
 // The item equal to the text; none when the list lacks it.
 void choose(QComboBox* combo, const QString& text) { combo->setCurrentIndex(combo->findText(text)); }
-
-QStringList yearItems() {
-    QStringList years;
-    for (int y = 2000; y <= QDate::currentDate().year() + 5; ++y)
-        years << QString::number(y);
-    return years;
-}
 
 } // namespace
 
@@ -70,23 +57,15 @@ QWidget* TitleEditWindow::buildOldSide() {
     return group;
 }
 
-QComboBox* TitleEditWindow::choice(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
-}
-
 QWidget* TitleEditWindow::buildNewSide() {
     auto* group = new QGroupBox(QStringLiteral("Новый заголовок"));
     auto* form = new QFormLayout(group);
-    cbRegion_ = choice("cbRegion");
-    cbRajon_ = choice("cbRajon");
-    cbXoz_ = choice("cbXoz");
-    cbKatXoz_ = choice("cbKatXoz");
-    cbKodPor_ = choice("cbKodPor");
-    cbYear_ = choice("cbYear");
+    cbRegion_ = makeChoiceBox("cbRegion");
+    cbRajon_ = makeChoiceBox("cbRajon");
+    cbXoz_ = makeChoiceBox("cbXoz");
+    cbKatXoz_ = makeChoiceBox("cbKatXoz");
+    cbKodPor_ = makeChoiceBox("cbKodPor");
+    cbYear_ = makeChoiceBox("cbYear");
     int i = 0;
     for (QComboBox* combo : {cbRegion_, cbRajon_, cbXoz_, cbKatXoz_, cbKodPor_, cbYear_})
         form->addRow(QString::fromUtf8(kCaptions[i++]), combo);
@@ -126,10 +105,10 @@ void TitleEditWindow::openOn(const NamedTitle& old, int selector) {
     const QString texts[] = {old.region, old.district, old.farm, old.category, old.breed, old.title.godm};
     for (int i = 0; i < 6; ++i)
         oldLabels_[i]->setText(texts[i]);
-    fill(cbRegion_, data_.regionNames());
-    fill(cbKatXoz_, data_.categoryNames());
-    fill(cbKodPor_, data_.breedNames());
-    fill(cbYear_, yearItems());
+    fillChoices(cbRegion_, data_.regionNames());
+    fillChoices(cbKatXoz_, data_.categoryNames());
+    fillChoices(cbKodPor_, data_.breedNames());
+    fillChoices(cbYear_, yearChoices());
     showOldTitle();
     setWindowTitle(CorrectionSelector::titleCaption(selector));
     open();
@@ -137,12 +116,12 @@ void TitleEditWindow::openOn(const NamedTitle& old, int selector) {
 
 void TitleEditWindow::cbRegionChange() {
     const QString region = cbRegion_->currentText();
-    fill(cbRajon_, region.isEmpty() ? QStringList{} : data_.districtNames(region));
+    fillChoices(cbRajon_, region.isEmpty() ? QStringList{} : data_.districtNames(region));
 }
 
 void TitleEditWindow::cbRajonChange() {
     const QString district = cbRajon_->currentText();
-    fill(cbXoz_, district.isEmpty() ? QStringList{} : data_.farmNames(cbRegion_->currentText(), district));
+    fillChoices(cbXoz_, district.isEmpty() ? QStringList{} : data_.farmNames(cbRegion_->currentText(), district));
 }
 
 void TitleEditWindow::showOldTitle() {

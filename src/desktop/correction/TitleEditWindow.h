@@ -22,7 +22,6 @@ private:
     QWidget* buildOldSide();
     QWidget* buildNewSide();
     QWidget* buildButtons();
-    QComboBox* choice(const char* name);
     void cbRegionChange();
     void cbRajonChange();
     // Cancel and opening: every choice back to the old title.

@@ -12,17 +12,16 @@ CorrectionFilter filterAfterSetting(const CorrectionFilter& previous, const QStr
 }
 
 QList<NamedTitle> correctionList(SqlEngine& db, int table, const CorrectionFilter& filter) {
-    QString condition;
-    QVariantList values;
+    TitleCondition condition;
     if (!filter.district.isEmpty()) {
-        condition += QStringLiteral(" AND kodra.im like ? escape '\\'");
-        values << exactLikePattern(filter.district);
+        condition.clauses += QStringLiteral(" AND kodra.im like ? escape '\\'");
+        condition.values << exactLikePattern(filter.district);
     }
     if (!filter.breed.isEmpty()) {
-        condition += QStringLiteral(" AND sppor.im like ? escape '\\'");
-        values << exactLikePattern(filter.breed);
+        condition.clauses += QStringLiteral(" AND sppor.im like ? escape '\\'");
+        condition.values << exactLikePattern(filter.breed);
     }
-    return storedTitles(db, table, condition, values);
+    return storedTitles(db, table, condition);
 }
 
 int deleteStoredTable(SqlEngine& db, int table, const TableTitle& title) {

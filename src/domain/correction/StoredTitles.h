@@ -5,8 +5,10 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 class SqlEngine;
+class SqlRow;
 
 // A stored report table's title with the names behind its codes.
 struct NamedTitle {
@@ -22,8 +24,17 @@ struct NamedTitle {
 // names.
 bool listedBefore(const NamedTitle& a, const NamedTitle& b);
 
-// The titles of a report table's stored rows with their names, in list order; `condition` (empty,
-// or " AND " clauses over the aliased tables t, spobl, kodra, kodxoz, kodkx, sppor) narrows them,
-// its values bound. A row whose codes have no partner in a reference table is not listed.
-QList<NamedTitle> storedTitles(SqlEngine& db, int table, const QString& condition = {},
-                               const QVariantList& values = {});
+// A narrowing of the stored rows: " AND " clauses over the aliased tables t (the data table),
+// spobl, kodra, kodxoz, kodkx, sppor, and the values bound to them.
+struct TitleCondition {
+    QString clauses;
+    QVariantList values;
+};
+
+// The titles of a report table's stored rows with their names, in list order, in one statement.
+// A row whose codes have no partner in a reference table is not listed.
+QList<NamedTitle> storedTitles(SqlEngine& db, int table, const TitleCondition& condition = {});
+
+// The same walk, handing each title with its row, which holds also the data columns asked for.
+void forEachStoredTitle(SqlEngine& db, int table, const TitleCondition& condition, const QStringList& dataColumns,
+                        const std::function<void(const NamedTitle&, const SqlRow&)>& visit);

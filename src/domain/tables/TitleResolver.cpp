@@ -47,15 +47,23 @@ TableTitle CreateUpperForTables(Database& data, const TitleNames& names) {
     return title;
 }
 
-TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice) {
+QString regionCode(SqlEngine& db, const QString& regionName) {
+    return firstCode(db, QStringLiteral("SELECT kod FROM spobl where im like ? escape '\\'"),
+                     {exactLikePattern(regionName)}, QStringLiteral("kod"),
+                     QStringLiteral("Регион «%1» не найден.").arg(regionName));
+}
+
+QString checkedYear(const QString& year) {
     static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
-    if (!fourDigits.match(choice.year.trimmed()).hasMatch())
-        throw TitleError(QStringLiteral("Год «%1» должен состоять из четырех цифр.").arg(choice.year));
+    if (!fourDigits.match(year.trimmed()).hasMatch())
+        throw TitleError(QStringLiteral("Год «%1» должен состоять из четырех цифр.").arg(year));
+    return year.trimmed();
+}
+
+TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice) {
     TableTitle title;
-    title.oblm = firstCode(db, QStringLiteral("SELECT kod FROM spobl where im like ? escape '\\'"),
-                           {exactLikePattern(choice.region)}, QStringLiteral("kod"),
-                           QStringLiteral("Регион «%1» не найден.").arg(choice.region));
-    title.godm = choice.year.trimmed();
+    title.godm = checkedYear(choice.year);
+    title.oblm = regionCode(db, choice.region);
     resolveWithinRegion(db, title, choice.names);
     return title;
 }

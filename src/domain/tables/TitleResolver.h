@@ -38,3 +38,8 @@ struct TitleChoice {
 // The six codes of a title chosen by names: the region by name, the rest as above, the year as
 // four digits. Throws TitleError when a name resolves to nothing or the year is not four digits.
 TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice);
+
+// A region's code by its name (without regard to case); throws TitleError when there is none.
+QString regionCode(SqlEngine& db, const QString& regionName);
+// The year trimmed; throws TitleError unless it is four digits.
+QString checkedYear(const QString& year);

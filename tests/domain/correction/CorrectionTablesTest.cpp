@@ -1,4 +1,5 @@
 #include "FarmRows.h"
+#include "StoredColumns.h"
 #include "TempProgramFolder.h"
 #include "domain/correction/CorrectionTables.h"
 #include "domain/tables/CellValues.h"
@@ -13,28 +14,8 @@
 
 namespace {
 
-using Stored = std::map<std::pair<int, QString>, qint64>;
-
-const QString cows2 = QStringLiteral("Итого\\Коровы из Таблицы 2 не соответствует Всего КРС\\Коровы из Таблицы 1.");
-const QString bulls2 = QStringLiteral(
-    "Итого\\Быки-производители из Таблицы 2 не соответствует Всего КРС\\Быки-производители из Таблицы 1.");
-const QString cows3 =
-    QStringLiteral("Итого по стаду\\Всего коров из Таблицы 3 не соответствует Всего КРС\\Коровы из Таблицы 1.");
-const QString pure4 = QStringLiteral(
-    "Кол. коров\\ч\\п и 4 пок.  из Таблицы 4 не соответствует  Коровы\\ч\\п и 4 пок.  из Таблицы 1.");
-const QString third4 =
-    QStringLiteral("Кол. коров\\ 3 пок.  из Таблицы 4 не соответствует  Коровы\\ 3 пок.  из Таблицы 1.");
-const QString bulls5 = QStringLiteral(
-    "Итого\\Всего,гол.  из Таблицы 5 не соответствует  В том числе\\Быки-производители  из Таблицы 1.");
-const QString bulls25 =
-    QStringLiteral("Итого\\Быки-производители  из Таблицы 2 не соответствует  Итого\\Всего,гол.  из Таблицы 5.");
-
-StoredReader readerOf(const Stored& stored) {
-    return [stored](int table, const QString& column) {
-        const auto it = stored.find({table, column.toLower()});
-        return it == stored.end() ? 0 : it->second;
-    };
-}
+using Stored = StoredColumns;
+using namespace CrossTableMessages;
 
 struct CrossCase {
     const char* name;
@@ -71,12 +52,6 @@ const Stored kHerd = {{{1, "tm108"}, 3}, {{1, "tm122"}, 40}, {{1, "tm123"}, 30},
                       {{2, "tm207"}, 40}, {{2, "tm214"}, 3},  {{3, "tm331"}, 40}, {{4, "tm401"}, 10},
                       {{4, "tm405"}, 10}, {{4, "tm409"}, 10}, {{4, "tm416"}, 4},  {{4, "tm420"}, 3},
                       {{4, "tm424"}, 3},  {{5, "tm553"}, 3}};
-
-Stored with(Stored base, const Stored& more) {
-    for (const auto& [key, value] : more)
-        base[key] = value;
-    return base;
-}
 
 INSTANTIATE_TEST_SUITE_P(
     Tables1To5, CorrectionCrossTableTest,
@@ -122,6 +97,19 @@ TEST(CorrectionTablesTest, Table9CorrectsWithoutTheEntryWindowsWarnings) {
         EXPECT_TRUE(correctionTable(table).crossTableRules.isEmpty()) << table;
     for (int table = 1; table <= 9; ++table)
         EXPECT_EQ(correctionTable(table).rules.size(), reportTable(table).rules.size()) << table;
+}
+
+// A misspelt cell in a variant's rule or action would only show when it fires.
+TEST(CorrectionTablesTest, VariantRulesAndActionsNameCellsOfTheirTable) {
+    for (const TableDefinition* t : correctionTables()) {
+        SCOPED_TRACE(t->number);
+        const QStringList names = t->cellNames();
+        for (const Rule& r : t->rules + t->crossTableRules)
+            EXPECT_TRUE(r.focus.isEmpty() || names.contains(r.focus)) << r.focus.toStdString();
+        for (const FieldAction& a : t->leaveActions + t->changeActions)
+            for (const QString& f : a.fields)
+                EXPECT_TRUE(names.contains(f)) << f.toStdString();
+    }
 }
 
 // The one comparison that both windows make is one entry of the catalogue.

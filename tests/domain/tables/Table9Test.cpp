@@ -1,3 +1,4 @@
+#include "StoredColumns.h"
 #include "StoredTitleFixture.h"
 #include "TempProgramFolder.h"
 #include "domain/tables/CellValues.h"
@@ -13,42 +14,24 @@
 namespace {
 
 using Values = std::map<QString, int>;
-// Stored columns of Tables 1 to 5 by (table, column); any other reads as 0, as a missing row does.
-using Stored = std::map<std::pair<int, QString>, qint64>;
+using Stored = StoredColumns;
 
 const QString col1 = QStringLiteral("Сумма по первой колонке неверна.");
 const QString col2 = QStringLiteral("Сумма по второй колонке неверна.");
 const QString col3 = QStringLiteral("Сумма по третьей колонке неверна.");
 const QString row1 = QStringLiteral("Сумма по первой строке неверна.");
 const QString row2 = QStringLiteral("Сумма по второй строке неверна.");
-const QString w1 = QStringLiteral("Итого\\Коровы из Таблицы 2 не соответствует Всего КРС\\Коровы из Таблицы 1.");
-const QString w2 = QStringLiteral(
-    "Итого\\Быки-производители из Таблицы 2 не соответствует Всего КРС\\Быки-производители из Таблицы 1.");
-const QString w3 =
-    QStringLiteral("Итого по стаду\\Всего коров из Таблицы 3 не соответствует Всего КРС\\Коровы из Таблицы 1.");
-const QString w4 = QStringLiteral("Всего  из Таблицы 4 не соответствует  Коровы\\ Всего  из Таблицы 1.");
-const QString w5 = QStringLiteral(
-    "Итого\\Всего,гол.  из Таблицы 5 не соответствует  В том числе\\Быки-производители  из Таблицы 1.");
-const QString w6 =
-    QStringLiteral("Итого\\Быки-производители  из Таблицы 2 не соответствует  Итого\\Всего,гол.  из Таблицы 5.");
+const QString w1 = CrossTableMessages::cows2;
+const QString w2 = CrossTableMessages::bulls2;
+const QString w3 = CrossTableMessages::cows3;
+const QString w4 = CrossTableMessages::total4;
+const QString w5 = CrossTableMessages::bulls5;
+const QString w6 = CrossTableMessages::bulls25;
 
 // 40 cows and 3 breeding bulls, the same in every table that counts them.
 const Stored kConsistent = {{{1, "tm122"}, 40}, {{1, "tm108"}, 3},  {{2, "tm207"}, 40}, {{2, "tm214"}, 3},
                             {{3, "tm331"}, 40}, {{4, "tm431"}, 20}, {{4, "tm435"}, 15}, {{4, "tm439"}, 5},
                             {{5, "tm553"}, 3}};
-
-Stored with(Stored base, const Stored& more) {
-    for (const auto& [key, value] : more)
-        base[key] = value;
-    return base;
-}
-
-StoredReader readerOf(const Stored& stored) {
-    return [stored](int table, const QString& column) {
-        const auto it = stored.find({table, column.toLower()});
-        return it == stored.end() ? 0 : it->second;
-    };
-}
 
 struct CheckCase {
     const char* name;
