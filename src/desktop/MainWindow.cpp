@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ChoiceBox.h"
 #include "CommandRunner.h"
 #include "DialogService.h"
 #include "MainCommands.h"
@@ -25,10 +26,7 @@
 namespace {
 
 QComboBox* makeCombo(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeChoiceBox(QLatin1String(name));
     combo->setMinimumWidth(190);
     return combo;
 }
@@ -191,11 +189,6 @@ void MainWindow::runAction(const QString& name) {
 
 void MainWindow::setStatus(const QString& text) { statusBar()->showMessage(text); }
 
-void MainWindow::fillCombo(QComboBox* combo, const QStringList& items) {
-    combo->clear();
-    combo->addItems(items);
-}
-
 QString MainWindow::districtName() const { return cbRajon_->currentText(); }
 QString MainWindow::farmName() const { return cbXoz_->currentText(); }
 QString MainWindow::categoryName() const { return cbKatXoz_->currentText(); }
@@ -212,9 +205,9 @@ void MainWindow::inputModeExecute() {
     session_.year = settings.year;
     session_.regionName = lblRegion_->text();
     if (!session_.regionName.isEmpty())
-        fillCombo(cbRajon_, data_.districtNames(session_.regionName));
-    fillCombo(cbKatXoz_, data_.categoryNames());
-    fillCombo(cbKodPor_, data_.breedNames());
+        fillChoices(cbRajon_, data_.districtNames(session_.regionName));
+    fillChoices(cbKatXoz_, data_.categoryNames());
+    fillChoices(cbKodPor_, data_.breedNames());
     btnChoose_->setEnabled(true);
 }
 
@@ -223,7 +216,7 @@ void MainWindow::cbRajonSelect() {
     session_.districtName = cbRajon_->currentText();
     if (session_.districtName.isEmpty())
         return;
-    fillCombo(cbXoz_, data_.farmNames(session_.regionName, session_.districtName));
+    fillChoices(cbXoz_, data_.farmNames(session_.regionName, session_.districtName));
 }
 
 void MainWindow::btnChooseClick() {

@@ -46,7 +46,6 @@ private:
     void buildMenuAndToolbar();
     QAction* addCommand(const QString& name, const QString& text, int icon = -1);
     void runAction(const QString& name);
-    void fillCombo(QComboBox* combo, const QStringList& items);
     void setStatus(const QString& text);
 
     Database& data_;

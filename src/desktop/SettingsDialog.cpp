@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "ChoiceBox.h"
 #include "CommandRunner.h"
 #include "DialogService.h"
 #include "domain/db/Database.h"
@@ -29,22 +30,18 @@ std::optional<QString> saveProgramSettings(Database& data, const QString& region
     return std::nullopt;
 }
 
-SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : QDialog(parent), data_(data) {
+SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : EditingDialog(parent), data_(data) {
     setObjectName(QStringLiteral("FormOption"));
     setWindowTitle(QStringLiteral("Настройки программы"));
     setFixedSize(384, 212);
 
-    cbChsReg_ = new QComboBox;
-    cbChsReg_->setObjectName(QStringLiteral("cbChsReg"));
-    cbChsYear_ = new QComboBox;
-    cbChsYear_->setObjectName(QStringLiteral("cbChsYear"));
-    for (QComboBox* combo : {cbChsReg_, cbChsYear_}) {
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-    }
+    cbChsReg_ = makeChoiceBox(QStringLiteral("cbChsReg"));
+    cbChsYear_ = makeChoiceBox(QStringLiteral("cbChsYear"));
     // Years from the first bonitations kept here up to a few years ahead; others can be typed.
+    QStringList years;
     for (int y = 2006; y <= QDate::currentDate().year() + 5; ++y)
-        cbChsYear_->addItem(QString::number(y));
+        years << QString::number(y);
+    fillChoices(cbChsYear_, years);
 
     auto* save = new QPushButton(QStringLiteral("Сохранить"));
     save->setObjectName(QStringLiteral("btnSave"));
@@ -64,11 +61,10 @@ void SettingsDialog::showEvent(QShowEvent* event) {
 }
 
 void SettingsDialog::FormShow() {
-    cbChsReg_->clear();
-    cbChsReg_->addItems(data_.regionNames());
+    fillChoices(cbChsReg_, data_.regionNames());
     const RegionYear current = data_.settings().value_or(RegionYear{});
-    cbChsReg_->setCurrentText(current.regionName);
-    cbChsYear_->setCurrentText(current.year);
+    showChoice(cbChsReg_, current.regionName);
+    showChoice(cbChsYear_, current.year);
 }
 
 void SettingsDialog::btnSaveClick() {

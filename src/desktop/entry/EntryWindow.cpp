@@ -17,21 +17,23 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
-    : QDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
+    : EditingDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
     setObjectName(QStringLiteral("FormTable"));
     setWindowTitle(QStringLiteral("Таблицы"));
     setModal(true);
-    resize(813, 592);
+    setFixedSize(813, 592);
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pageControl_);
     addPages();
+    keepPagesFromKeys();
     connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
         if (isVisible())
             runCommand([&] { pageShow(index); });
@@ -60,6 +62,29 @@ void EntryWindow::connectPage(TablePage* page) {
     connect(page, &TablePage::closeClicked, this, [this] { runCommand([&] { close(); }); });
 }
 
+// Leaving a page discards its typed values, so only a click on a tab (or a save) may do it:
+// the tabs never take the focus (no arrow keys on them), and neither Ctrl+Tab nor the wheel
+// turns the pages.
+void EntryWindow::keepPagesFromKeys() {
+    pageControl_->setFocusPolicy(Qt::NoFocus);
+    pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    pageControl_->installEventFilter(this);
+    pageControl_->tabBar()->installEventFilter(this);
+}
+
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pageControl_->tabBar() && event->type() == QEvent::Wheel)
+        return true;
+    if (watched == pageControl_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool turnsPage = (key->modifiers() & Qt::ControlModifier) &&
+                               (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+        if (turnsPage)
+            return true;
+    }
+    return EditingDialog::eventFilter(watched, event);
+}
+
 TablePage* EntryWindow::page(int index) const { return qobject_cast<TablePage*>(pageControl_->widget(index)); }
 
 void EntryWindow::openFor(const TitleNames& names) {
@@ -84,7 +109,7 @@ bool EntryWindow::CreateUpperForTables(const TitleNames& names) {
 
 // Every opening starts on page 1 and runs its show step, whichever page was current at closing.
 void EntryWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditingDialog::showEvent(event);
     {
         const QSignalBlocker blocker(pageControl_);
         pageControl_->setCurrentIndex(0);
@@ -100,7 +125,18 @@ void EntryWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    EditingDialog::keyPressEvent(event);
+}
+
+// Tab and Enter cycle through the current page's fields in its tab order, from the last back to
+// the first.
+bool EntryWindow::focusNextPrevChild(bool next) {
+    TablePage* current = page(pageControl_->currentIndex());
+    QLineEdit* to = current ? current->fieldAfter(focusWidget(), next) : nullptr;
+    if (!to)
+        return EditingDialog::focusNextPrevChild(next);
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void EntryWindow::pageShow(int index) {

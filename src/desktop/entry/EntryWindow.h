@@ -2,12 +2,12 @@
 
 #include "FieldTexts.h"
 #include "PagePrinter.h"
+#include "desktop/EditingDialog.h"
 #include "desktop/Session.h"
 #include "domain/tables/ReportTableStore.h"
 #include "domain/tables/TableRules.h"
 #include "domain/tables/TitleResolver.h"
 
-#include <QDialog>
 #include <QHash>
 #include <memory>
 
@@ -19,7 +19,7 @@ struct TableDefinition;
 
 // The data-entry window: one page per report table, in which the tables of one title are
 // entered, checked, stored and printed.
-class EntryWindow : public QDialog {
+class EntryWindow : public EditingDialog {
     Q_OBJECT
 public:
     EntryWindow(Database& data, Session& session, QWidget* parent = nullptr);
@@ -36,9 +36,12 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void addPages();
+    void keepPagesFromKeys();
     void connectPage(TablePage* page);
     TablePage* page(int index) const;
     // Runs every time a page becomes visible: load it, then warn about a row already sent.
