@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -104,7 +105,8 @@ TEST_F(EntryKeysTest, FieldsAcceptOnlyWhatTheirMaskAccepts) {
     }
 }
 
-// A page's typed values survive every key that could leave the page or close the window.
+// A page's typed values survive every key (and the wheel over the tabs) that could leave the page
+// or close the window.
 TEST_F(EntryKeysTest, EscapeArrowsAndCtrlTabKeepThePageAndItsTypedValues) {
     open();
     showTable(3);
@@ -116,6 +118,9 @@ TEST_F(EntryKeysTest, EscapeArrowsAndCtrlTabKeepThePageAndItsTypedValues) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_Escape);
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pages()->tabBar(), &wheel);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(pages()->currentIndex(), pageIndexOf(3));
     EXPECT_EQ(typed->text(), "15");
