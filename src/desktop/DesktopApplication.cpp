@@ -2,6 +2,7 @@
 
 #include "CommandRunner.h"
 #include "MainWindow.h"
+#include "QtTranslations.h"
 #include "Session.h"
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
@@ -22,6 +23,7 @@
 
 int runDesktop(const QString& programFolder, bool demo) {
     QApplication::setApplicationName(QStringLiteral("Stavor"));
+    installRussianQtTranslations();
     QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
 
     Session session;

@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 
-#include "ChoiceBoxes.h"
+#include "ChoiceBox.h"
 #include "CommandRunner.h"
 #include "Controls.h"
 #include "DialogService.h"
@@ -27,7 +27,7 @@
 namespace {
 
 QComboBox* makeCombo(const char* name) {
-    QComboBox* combo = makeChoiceBox(name);
+    QComboBox* combo = makeChoiceBox(QLatin1String(name));
     combo->setMinimumWidth(190);
     return combo;
 }
@@ -194,11 +194,6 @@ void MainWindow::runAction(const QString& name) {
 
 void MainWindow::setStatus(const QString& text) { statusBar()->showMessage(text); }
 
-void MainWindow::fillCombo(QComboBox* combo, const QStringList& items) {
-    combo->clear();
-    combo->addItems(items);
-}
-
 QString MainWindow::districtName() const { return cbRajon_->currentText(); }
 QString MainWindow::farmName() const { return cbXoz_->currentText(); }
 QString MainWindow::categoryName() const { return cbKatXoz_->currentText(); }
@@ -215,9 +210,9 @@ void MainWindow::inputModeExecute() {
     session_.year = settings.year;
     session_.regionName = lblRegion_->text();
     if (!session_.regionName.isEmpty())
-        fillCombo(cbRajon_, data_.districtNames(session_.regionName));
-    fillCombo(cbKatXoz_, data_.categoryNames());
-    fillCombo(cbKodPor_, data_.breedNames());
+        fillChoices(cbRajon_, data_.districtNames(session_.regionName));
+    fillChoices(cbKatXoz_, data_.categoryNames());
+    fillChoices(cbKodPor_, data_.breedNames());
     btnChoose_->setEnabled(true);
 }
 
@@ -226,7 +221,7 @@ void MainWindow::cbRajonSelect() {
     session_.districtName = cbRajon_->currentText();
     if (session_.districtName.isEmpty())
         return;
-    fillCombo(cbXoz_, data_.farmNames(session_.regionName, session_.districtName));
+    fillChoices(cbXoz_, data_.farmNames(session_.regionName, session_.districtName));
 }
 
 void MainWindow::btnChooseClick() {

@@ -47,7 +47,6 @@ private:
     void buildMenuAndToolbar();
     QAction* addCommand(const QString& name, const QString& text, int icon = -1);
     void runAction(const QString& name);
-    void fillCombo(QComboBox* combo, const QStringList& items);
 
     Database& data_;
     Session& session_;

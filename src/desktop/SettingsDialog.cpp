@@ -1,6 +1,6 @@
 #include "SettingsDialog.h"
 
-#include "ChoiceBoxes.h"
+#include "ChoiceBox.h"
 #include "CommandRunner.h"
 #include "DialogService.h"
 #include "domain/db/Database.h"
@@ -29,15 +29,15 @@ std::optional<QString> saveProgramSettings(Database& data, const QString& region
     return std::nullopt;
 }
 
-SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : QDialog(parent), data_(data) {
+SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : EditingDialog(parent), data_(data) {
     setObjectName(QStringLiteral("TFormOption"));
     setWindowTitle(QStringLiteral("Настройки программы"));
     setFixedSize(384, 212);
 
-    cbChsReg_ = makeChoiceBox("cbChsReg");
-    cbChsYear_ = makeChoiceBox("cbChsYear");
-    // Other years can be typed.
-    cbChsYear_->addItems(bonitationYears());
+    cbChsReg_ = makeChoiceBox(QStringLiteral("cbChsReg"));
+    cbChsYear_ = makeChoiceBox(QStringLiteral("cbChsYear"));
+    // Years from the first bonitations kept here up to a few years ahead; others can be typed.
+    fillChoices(cbChsYear_, yearList(2006));
 
     auto* save = new QPushButton(QStringLiteral("Сохранить"));
     save->setObjectName(QStringLiteral("btnSave"));
@@ -57,11 +57,10 @@ void SettingsDialog::showEvent(QShowEvent* event) {
 }
 
 void SettingsDialog::FormShow() {
-    cbChsReg_->clear();
-    cbChsReg_->addItems(data_.regionNames());
+    fillChoices(cbChsReg_, data_.regionNames());
     const RegionYear current = data_.settings().value_or(RegionYear{});
-    cbChsReg_->setCurrentText(current.regionName);
-    cbChsYear_->setCurrentText(current.year);
+    showChoice(cbChsReg_, current.regionName);
+    showChoice(cbChsYear_, current.year);
 }
 
 void SettingsDialog::btnSaveClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "EditingDialog.h"
+
 #include <QString>
 #include <optional>
 
@@ -12,7 +13,7 @@ class Database;
 std::optional<QString> saveProgramSettings(Database& data, const QString& regionName, const QString& year);
 
 // "Настройки программы": choice of the current region and bonitation year.
-class SettingsDialog : public QDialog {
+class SettingsDialog : public EditingDialog {
     Q_OBJECT
 public:
     explicit SettingsDialog(Database& data, QWidget* parent = nullptr);

@@ -4,11 +4,13 @@
 #include "desktop/MainWindow.h"
 #include "desktop/Session.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -33,11 +35,13 @@ protected:
         EXPECT_NE(c, nullptr) << name;
         return c;
     }
-    void chooseDistrict(MainWindow& w, const QString& name) {
-        auto* cb = child<QComboBox>(w, "cbRajon");
-        cb->setCurrentIndex(cb->findText(name));
+    // Picks the item from the open list, as a click on it does.
+    void choose(MainWindow& w, const char* box, const QString& text) {
+        auto* cb = child<QComboBox>(w, box);
+        cb->setCurrentIndex(cb->findText(text));
         emit cb->activated(cb->currentIndex());
     }
+    void chooseDistrict(MainWindow& w, const QString& name) { choose(w, "cbRajon", name); }
 
     TempProgramFolder home;
     Session session;
@@ -81,9 +85,55 @@ TEST_F(MainWindowTest, InputModeFillsTheListsAndADistrictChoiceFillsItsFarms) {
     EXPECT_TRUE(items(child<QComboBox>(w, "cbKodPor")).contains("Калмыцкая"));
     EXPECT_TRUE(child<QPushButton>(w, "btnChoose")->isEnabled());
 
+    for (const char* box : {"cbRajon", "cbXoz", "cbKatXoz", "cbKodPor"}) {
+        EXPECT_EQ(child<QComboBox>(w, box)->currentIndex(), -1) << box;
+        EXPECT_EQ(child<QComboBox>(w, box)->currentText(), "") << box;
+    }
+
     chooseDistrict(w, "Акбулакский");
     EXPECT_EQ(items(child<QComboBox>(w, "cbXoz")), (QStringList{"СПК Заря", "ЗАО Рассвет"}));
     EXPECT_EQ(session.districtName, "Акбулакский");
+}
+
+// The arrow key picks the first district as a user would; its farms come, none of them chosen,
+// also when another district's farm was chosen before.
+TEST_F(MainWindowTest, DistrictChangeLoadsItsFarmsAndLeavesTheFarmEmpty) {
+    home.addDemoFarms();
+    MainWindow w(home.data(), session);
+    w.show();
+    child<QAction>(w, "actInput")->trigger();
+    chooseDistrict(w, "Акбулакский");
+    choose(w, "cbXoz", "ЗАО Рассвет");
+    ASSERT_EQ(w.farmName(), "ЗАО Рассвет");
+
+    auto* district = child<QComboBox>(w, "cbRajon");
+    district->setCurrentIndex(-1);
+    district->setFocus();
+    QTest::keyClick(district, Qt::Key_Down);
+    EXPECT_EQ(w.districtName(), "Адамовский");
+    auto* farm = child<QComboBox>(w, "cbXoz");
+    EXPECT_EQ(items(farm), (QStringList{"СПК Заря", "ООО Степное", "КФХ Иванов"}));
+    EXPECT_EQ(farm->currentIndex(), -1);
+    EXPECT_EQ(w.farmName(), "");
+}
+
+// The list opens wide enough for "Крестьянские (фермерские) хозяйства"; the closed box shows the
+// beginning of a chosen name that is wider than itself.
+TEST_F(MainWindowTest, CategoryListIsWideEnoughAndTheBoxShowsTheStartOfTheName) {
+    home.addDemoFarms();
+    MainWindow w(home.data(), session);
+    w.show();
+    child<QAction>(w, "actInput")->trigger();
+    auto* category = child<QComboBox>(w, "cbKatXoz");
+    int longest = 0;
+    for (const QString& item : items(category))
+        longest = std::max(longest, category->view()->fontMetrics().horizontalAdvance(item));
+    EXPECT_GT(longest, category->width());
+    EXPECT_GE(category->view()->minimumWidth(), longest);
+
+    choose(w, "cbKatXoz", "Сельскохозяйственные организации");
+    EXPECT_EQ(category->lineEdit()->cursorPosition(), 0);
+    EXPECT_EQ(w.categoryName(), "Сельскохозяйственные организации");
 }
 
 TEST_F(MainWindowTest, DistrictOfTheSameNameInAnotherRegionAndApostrophesDoNotConfuseTheFarmList) {
@@ -103,23 +153,30 @@ TEST_F(MainWindowTest, DistrictOfTheSameNameInAnotherRegionAndApostrophesDoNotCo
     EXPECT_TRUE(dialogs->errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, ChooseRefusesAnEmptyNameAndOtherwiseOpensTheEntry) {
+// A forgotten box is caught whichever it is; nothing opens under a choice the user did not make.
+TEST_F(MainWindowTest, ChooseRefusesAForgottenChoiceAndOtherwiseOpensTheEntry) {
     home.addDemoFarms();
     MainWindow w(home.data(), session);
     int opened = 0;
     w.setEntryOpener([&] { ++opened; });
     child<QAction>(w, "actInput")->trigger();
-    auto* choose = child<QPushButton>(w, "btnChoose");
+    auto* btnChoose = child<QPushButton>(w, "btnChoose");
 
-    QTest::mouseClick(choose, Qt::LeftButton);
+    QTest::mouseClick(btnChoose, Qt::LeftButton);
     EXPECT_EQ(dialogs->messages.last(), "Нужно выбрать все параметры!");
+    chooseDistrict(w, "Адамовский");
+    choose(w, "cbXoz", "ООО Степное");
+    choose(w, "cbKodPor", "Герефордская");
+    QTest::mouseClick(btnChoose, Qt::LeftButton);
+    EXPECT_EQ(dialogs->messages, (QStringList{"Нужно выбрать все параметры!", "Нужно выбрать все параметры!"}));
     EXPECT_EQ(opened, 0);
 
-    chooseDistrict(w, "Адамовский");
-    QTest::mouseClick(choose, Qt::LeftButton);
+    choose(w, "cbKatXoz", "Племенные заводы");
+    QTest::mouseClick(btnChoose, Qt::LeftButton);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(w.statusBar()->currentMessage(), "Работа с таблицами.");
-    EXPECT_EQ(w.farmName(), "СПК Заря");
+    EXPECT_EQ((QStringList{w.districtName(), w.farmName(), w.categoryName(), w.breedName()}),
+              (QStringList{"Адамовский", "ООО Степное", "Племенные заводы", "Герефордская"}));
 }
 
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowStayDisabled) {

@@ -59,6 +59,7 @@ TEST_F(SettingsTest, WindowShowsTheStoredChoiceAndSavesWithAMessage) {
     auto* year = window.findChild<QComboBox*>("cbChsYear");
     EXPECT_EQ(region->currentText(), "Оренбургская область");
     EXPECT_EQ(year->currentText(), "2025");
+    EXPECT_EQ(year->currentIndex(), year->findText("2025"));
     EXPECT_GE(region->findText("Республика Калмыкия"), 0);
 
     region->setCurrentText("Республика Калмыкия");
@@ -67,6 +68,24 @@ TEST_F(SettingsTest, WindowShowsTheStoredChoiceAndSavesWithAMessage) {
     EXPECT_EQ(dialogs->messages, QStringList{"Новые параметры сохранены!"});
     EXPECT_EQ(storedRows(), QStringList{"8/2027"});
     EXPECT_EQ(window.windowTitle(), "Настройки программы");
+}
+
+// Without a settings row no region or year is put forward; Escape does not close the window.
+TEST_F(SettingsTest, WithoutSettingsNothingIsChosenAndEscapeKeepsTheWindow) {
+    SettingsDialog window(home.data());
+    window.show();
+    auto* region = window.findChild<QComboBox*>("cbChsReg");
+    auto* year = window.findChild<QComboBox*>("cbChsYear");
+    for (QComboBox* box : {region, year}) {
+        EXPECT_EQ(box->currentIndex(), -1) << box->objectName().toStdString();
+        EXPECT_EQ(box->currentText(), "") << box->objectName().toStdString();
+    }
+    QTest::keyClick(region, Qt::Key_Down);
+    QTest::keyClick(region, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    QTest::mouseClick(window.findChild<QPushButton*>("btnSave"), Qt::LeftButton);
+    EXPECT_EQ(dialogs->messages, QStringList{"Нужно выбрать оба параметра!"});
+    EXPECT_TRUE(storedRows().isEmpty());
 }
 
 } // namespace

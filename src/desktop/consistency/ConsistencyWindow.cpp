@@ -72,7 +72,7 @@ void ConsistencyWindow::buildControls() {
     layout->addWidget(lblCount_);
 
     fillChoices(cbRegion_, QStringList{kAllRegionsName} + data_.regionNames());
-    fillChoices(cbYear_, yearChoices());
+    fillChoices(cbYear_, yearList(2000));
 
     connect(check, &QPushButton::clicked, this, [this] { runCommand([this] { btnCheckClick(); }); });
     connect(btnExcel_, &QPushButton::clicked, this, [this] { runCommand([this] { btnExcelClick(); }); });

@@ -108,7 +108,7 @@ void TitleEditWindow::openOn(const NamedTitle& old, int selector) {
     fillChoices(cbRegion_, data_.regionNames());
     fillChoices(cbKatXoz_, data_.categoryNames());
     fillChoices(cbKodPor_, data_.breedNames());
-    fillChoices(cbYear_, yearChoices());
+    fillChoices(cbYear_, yearList(2000));
     showOldTitle();
     setWindowTitle(CorrectionSelector::titleCaption(selector));
     open();

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,7 +23,7 @@ EntryWindow::EntryWindow(Database& data, Session& session, QWidget* parent)
     : TablePagesWindow(data, session, reportTables(), parent) {
     setObjectName(QStringLiteral("TFormTable"));
     setWindowTitle(QStringLiteral("Таблицы"));
-    resize(813, 592);
+    setFixedSize(813, 592);
     addWorkbookButtons();
     connect(pageControl(), &QTabWidget::currentChanged, this, [this](int index) {
         if (isVisible())
@@ -76,7 +77,7 @@ bool EntryWindow::CreateUpperForTables(const TitleNames& names) {
 
 // Every opening starts on page 1 and runs its show step, whichever page was current at closing.
 void EntryWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditingDialog::showEvent(event);
     {
         const QSignalBlocker blocker(pageControl());
         pageControl()->setCurrentIndex(0);

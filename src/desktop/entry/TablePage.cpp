@@ -63,6 +63,14 @@ QIcon standardIcon(const char* themeName, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QLatin1String(themeName), QApplication::style()->standardIcon(fallback));
 }
 
+// A cell the user cannot type into is painted in the window's colour, not as an input field.
+void showReadOnly(QLineEdit* field) {
+    field->setReadOnly(true);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field->setPalette(palette);
+}
+
 // Reasons for which a field has not really been left: its window lost activation or a popup opened.
 bool leavesField(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
@@ -121,7 +129,8 @@ void TablePage::addFields() {
         field->setObjectName(fieldName(cell.name));
         field->setGeometry(cell.x, cell.y, cell.width, cell.height);
         field->setValidator(new CellValidator(cell.mask, field));
-        field->setReadOnly(cell.readOnly);
+        if (cell.readOnly)
+            showReadOnly(field);
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, [this, name = cell.name] { emit fieldEdited(name); });
         fields_ << field;
@@ -130,8 +139,20 @@ void TablePage::addFields() {
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [this](int a, int b) { return table_.cells[a].tabOrder < table_.cells[b].tabOrder; });
-    for (int i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(fields_[order[i - 1]], fields_[order[i]]);
+    for (int index : order)
+        tabOrder_ << fields_[index];
+    for (int i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+QLineEdit* TablePage::fieldAfter(const QWidget* from, bool forward) const {
+    if (tabOrder_.isEmpty())
+        return nullptr;
+    const qsizetype count = tabOrder_.size();
+    const qsizetype at = tabOrder_.indexOf(from);
+    if (at < 0)
+        return forward ? tabOrder_.first() : tabOrder_.last();
+    return tabOrder_[(at + (forward ? 1 : count - 1)) % count];
 }
 
 void TablePage::addButtons() {

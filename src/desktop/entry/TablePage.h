@@ -21,6 +21,9 @@ public:
     const TableDefinition& table() const { return table_; }
     // The input fields in the table's column order.
     const QList<QLineEdit*>& fields() const { return fields_; }
+    // The field after `from` in tab order (before it when !forward), round from the last to the
+    // first; the first (last) when `from` is none of the page's fields. Null on a page without fields.
+    QLineEdit* fieldAfter(const QWidget* from, bool forward) const;
     // Only page 1 has the status line of the page mode.
     QStatusBar* statusBar() const { return statusBar_; }
 
@@ -54,6 +57,7 @@ private:
     QLabel* year_ = nullptr;
     QList<QWidget*> pictures_;
     QList<QLineEdit*> fields_;
+    QList<QLineEdit*> tabOrder_;
     QList<QToolButton*> buttons_;
     QStatusBar* statusBar_ = nullptr;
 };

@@ -15,12 +15,13 @@
 #include <QPrinter>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 TablePagesWindow::TablePagesWindow(Database& data, Session& session, const QList<const TableDefinition*>& tables,
                                    QWidget* parent)
-    : QDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
+    : EditingDialog(parent), data_(data), session_(session), choosePrinter_(printDialogChooser(this)) {
     setModal(true);
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -34,6 +35,7 @@ TablePagesWindow::TablePagesWindow(Database& data, Session& session, const QList
         connectPage(page);
         pageControl_->addTab(page, table->tabCaption);
     }
+    keepPagesFromKeys();
 }
 
 TablePagesWindow::~TablePagesWindow() = default;
@@ -65,7 +67,41 @@ void TablePagesWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    EditingDialog::keyPressEvent(event);
+}
+
+// Tab and Enter cycle through the current page's fields in its tab order, from the last back to
+// the first.
+bool TablePagesWindow::focusNextPrevChild(bool next) {
+    TablePage* current = page(pageControl_->currentIndex());
+    QLineEdit* to = current ? current->fieldAfter(focusWidget(), next) : nullptr;
+    if (!to)
+        return EditingDialog::focusNextPrevChild(next);
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+// Leaving a page discards its typed values, so only a click on a tab (or a save) may do it:
+// the tabs never take the focus (no arrow keys on them), and neither Ctrl+Tab nor the wheel
+// turns the pages.
+void TablePagesWindow::keepPagesFromKeys() {
+    pageControl_->setFocusPolicy(Qt::NoFocus);
+    pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    pageControl_->installEventFilter(this);
+    pageControl_->tabBar()->installEventFilter(this);
+}
+
+bool TablePagesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pageControl_->tabBar() && event->type() == QEvent::Wheel)
+        return true;
+    if (watched == pageControl_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool turnsPage = (key->modifiers() & Qt::ControlModifier) &&
+                               (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+        if (turnsPage)
+            return true;
+    }
+    return EditingDialog::eventFilter(watched, event);
 }
 
 void TablePagesWindow::fieldExit(const TableDefinition& table, const QString& cell) {

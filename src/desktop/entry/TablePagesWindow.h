@@ -4,7 +4,8 @@
 #include "PagePrinter.h"
 #include "domain/tables/TableRules.h"
 
-#include <QDialog>
+#include "desktop/EditingDialog.h"
+
 #include <memory>
 
 class Database;
@@ -18,7 +19,7 @@ struct TableDefinition;
 // entry and the correction window. Leaving or editing a field runs its table's actions, Cancel
 // zeroes every field, Print prints the window's image, the spreadsheet button writes the page's
 // stored row of the session's title into the farm workbook, Close closes; Save is the window's own.
-class TablePagesWindow : public QDialog {
+class TablePagesWindow : public EditingDialog {
     Q_OBJECT
 public:
     void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
@@ -34,6 +35,8 @@ protected:
     void showNotices(const QList<Notice>& notices);
 
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     virtual void sbSaveClick(const TableDefinition& table) = 0;
     // Hidden while the window's image is printed, shown again after.
     void setPrintHidden(QWidget* widget) { printHidden_ = widget; }
@@ -43,6 +46,7 @@ protected:
 
 private:
     void connectPage(TablePage* page);
+    void keepPagesFromKeys();
     void fieldExit(const TableDefinition& table, const QString& cell);
     void sbPrintClick(TablePage& page);
 

@@ -1,6 +1,6 @@
 #include "StatusReportWindow.h"
 
-#include "desktop/ChoiceBoxes.h"
+#include "desktop/ChoiceBox.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/DialogService.h"
 #include "desktop/WaitCursor.h"
@@ -107,7 +107,7 @@ void StatusReportWindow::FormShow() {
     cbRegion_->addItems(data_.regionNames());
     cbRegion_->setCurrentIndex(-1);
     cbYear_->clear();
-    cbYear_->addItems(bonitationYears());
+    cbYear_->addItems(yearList(2006));
     cbYear_->setCurrentText(QString::number(QDate::currentDate().year()));
     clearStatusReport(data_.db());
     showRows();

@@ -3,7 +3,7 @@
 #include "domain/totals/RegionalTotals.h"
 #include "domain/totals/TotalsExport.h"
 #include "domain/totals/TotalsLog.h"
-#include "desktop/ChoiceBoxes.h"
+#include "desktop/ChoiceBox.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/WaitCursor.h"
 #include "domain/db/Database.h"
@@ -41,7 +41,7 @@ template <class Widget> Widget* placed(Widget* widget, const char* name, QRect g
 } // namespace
 
 TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : EditingDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       data_(data) {
     setObjectName(QStringLiteral("TFormLogTest"));
@@ -50,13 +50,16 @@ TotalsWindow::TotalsWindow(Database& data, QWidget* parent)
     setModal(true);
 
     Label1_ = placed(new QLabel(QStringLiteral("Выбор региона"), this), "Label1", {8, 8, 170, 21});
-    cbChsReg_ = placed(makeChoiceBox("cbChsReg", this), "cbChsReg", {184, 8, 209, 21});
+    cbChsReg_ = placed(makeChoiceBox({}, this), "cbChsReg", {184, 8, 209, 21});
     Label2_ = placed(new QLabel(QStringLiteral("Выбор года"), this), "Label2", {8, 48, 170, 21});
-    cbChsYear_ = placed(makeChoiceBox("cbChsYear", this), "cbChsYear", {184, 48, 209, 21});
+    cbChsYear_ = placed(makeChoiceBox({}, this), "cbChsYear", {184, 48, 209, 21});
+    QStringList years;
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        cbChsYear_->addItem(QString::number(year));
+        years << QString::number(year);
+    fillChoices(cbChsYear_, years);
     btnSelect_ = placed(new QPushButton(QStringLiteral("Рассчитать"), this), "btnSelect", {152, 88, 75, 25});
     MemoTest_ = placed(new QPlainTextEdit(this), "MemoTest", {8, 120, 385, 241});
+    MemoTest_->setReadOnly(true);
     sbSave_ = placed(new QToolButton(this), "sbSave", {184, 368, 35, 35});
     sbSave_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     sbSave_->setIconSize({24, 24});
@@ -79,11 +82,10 @@ void TotalsWindow::showEvent(QShowEvent* event) {
 
 void TotalsWindow::FormShow() {
     sbSave_->setEnabled(false);
-    cbChsReg_->clear();
-    cbChsReg_->addItems(data_.regionNames());
+    fillChoices(cbChsReg_, data_.regionNames());
     const RegionYear settings = data_.settings().value_or(RegionYear{});
-    cbChsReg_->setCurrentText(settings.regionName);
-    cbChsYear_->setCurrentText(settings.year);
+    showChoice(cbChsReg_, settings.regionName);
+    showChoice(cbChsYear_, settings.year);
 }
 
 void TotalsWindow::btnSelectClick() {

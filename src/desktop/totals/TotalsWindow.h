@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "desktop/EditingDialog.h"
+
 #include <memory>
 
 class QComboBox;
@@ -12,7 +13,7 @@ class Database;
 
 // "Stavor. Счет по области.": computes the regional totals for the chosen region and year, shows
 // the computation's log and writes the total tables into the totals workbook.
-class TotalsWindow : public QDialog {
+class TotalsWindow : public EditingDialog {
     Q_OBJECT
 public:
     explicit TotalsWindow(Database& data, QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "PrintLayout.h"
 
+#include "Workbook.h"
 #include "Worksheet.h"
 
 #include <algorithm>
@@ -31,11 +32,12 @@ CellRange printedRange(const Worksheet& sheet) {
     return CellRange({1, 1}, {std::max(sheet.lastRow(), 1), std::max(sheet.lastColumn(), 1)});
 }
 
-// The spreadsheet's own conversion of a width in characters of Calibri 11 (7 pixels a digit).
-double columnPoints(double width) {
-    const double pixels = width < 1 ? std::round(width * 12) : std::round(width * 7) + 5;
-    return pixels * 0.75;
-}
+// A column's printed width in the widest of the programs that open our workbooks. A width counts
+// characters of the workbook's default font, Calibri 11. Excel gives one 7 pixels and adds 5 of
+// padding, at 0.75 point a pixel. LibreOffice without Calibri's metric twin measures the same
+// count in its fallback font, DejaVu Sans, whose digit is 7 points wide: as many points as Excel
+// has pixels, a third wider.
+double columnPoints(double width) { return width < 1 ? std::round(width * 12) : std::round(width * 7) + 5; }
 
 double sizeOr(const std::map<int, double>& sizes, int index, double fallback) {
     const auto it = sizes.find(index);
@@ -43,18 +45,17 @@ double sizeOr(const std::map<int, double>& sizes, int index, double fallback) {
 }
 
 double widthPoints(const Worksheet& sheet, const CellRange& range) {
-    double total = 0;
-    for (int c = range.first().column; c <= range.last().column; ++c)
-        total += columnPoints(sizeOr(sheet.columnWidths(), c, kDefaultColumnWidth));
-    return total;
+    return printedColumnsWidth(sheet, range.first().column, range.last().column);
 }
 
+// The tallest run of rows between breaks; without breaks, the tallest single row.
 double tallestPage(const Worksheet& sheet, const CellRange& range, const std::vector<int>& breaks) {
     double tallest = 0;
     double page = 0;
     auto nextBreak = breaks.begin();
     for (int r = range.first().row; r <= range.last().row; ++r) {
-        page += sizeOr(sheet.rowHeights(), r, sheet.defaultRowHeight());
+        const double row = sizeOr(sheet.rowHeights(), r, sheet.defaultRowHeight());
+        page = breaks.empty() ? row : page + row;
         tallest = std::max(tallest, page);
         if (nextBreak != breaks.end() && *nextBreak == r) {
             page = 0;
@@ -68,6 +69,13 @@ int scaleToFit(double available, double needed) {
     return needed > 0 ? int(std::floor(100 * available / needed)) : kMaxScale;
 }
 } // namespace
+
+double printedColumnsWidth(const Worksheet& sheet, int firstColumn, int lastColumn) {
+    double total = 0;
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        total += columnPoints(sizeOr(sheet.columnWidths(), c, kDefaultColumnWidth));
+    return total;
+}
 
 std::vector<int> pageBreakRows(const Worksheet& sheet) {
     const PageSetup& setup = sheet.pageSetup();
@@ -96,4 +104,47 @@ int printScale(const Worksheet& sheet, const std::vector<int>& breaks) {
     if (!breaks.empty())
         scale = std::min(scale, scaleToFit(area.height, tallestPage(sheet, printed, breaks)));
     return std::clamp(scale, kMinScale, kMaxScale);
+}
+
+void fitPagesToPaper(Worksheet& sheet, const std::vector<int>& breaks) {
+    PageSetup& setup = sheet.pageSetup();
+    const int upperBound = setup.scale;
+    setup.fitToWidth = true;
+    int best = 0;
+    PageOrientation bestOrientation = setup.orientation;
+    for (PageOrientation orientation : {PageOrientation::Portrait, PageOrientation::Landscape}) {
+        setup.orientation = orientation;
+        setup.scale = upperBound;
+        const int scale = printScale(sheet, breaks);
+        if (scale > best) {
+            best = scale;
+            bestOrientation = orientation;
+        }
+    }
+    setup.orientation = bestOrientation;
+    setup.scale = best;
+    setup.fitToWidth = false;
+}
+
+PrintFit printFit(const Worksheet& sheet) {
+    const std::vector<int> breaks = pageBreakRows(sheet);
+    const CellRange printed = printedRange(sheet);
+    const double scale = printScale(sheet, breaks) / 100.0;
+    const PaperPoints area = printableArea(sheet.pageSetup());
+    return {widthPoints(sheet, printed) * scale, tallestPage(sheet, printed, breaks) * scale, area.width, area.height};
+}
+
+QStringList sheetsOverflowingPaper(const Workbook& book) {
+    QStringList overflowing;
+    for (int i = 0; i < book.sheetCount(); ++i) {
+        const PrintFit fit = printFit(book.sheetAt(i));
+        if (!fit.fits())
+            overflowing << QStringLiteral("%1: %2 × %3 пт на листе %4 × %5 пт")
+                               .arg(book.sheetAt(i).name())
+                               .arg(fit.width, 0, 'f', 0)
+                               .arg(fit.height, 0, 'f', 0)
+                               .arg(fit.paperWidth, 0, 'f', 0)
+                               .arg(fit.paperHeight, 0, 'f', 0);
+    }
+    return overflowing;
 }

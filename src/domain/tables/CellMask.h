@@ -4,8 +4,7 @@
 #include <QString>
 
 // The edit masks of the report cells. Every position is optional, so a field may be partly or
-// wholly empty; an unfilled position of a whole-number mask is a blank (a blank between digits
-// is accepted here and refused later, when the cell is read).
+// wholly empty; a field holds digits only (no blank between them), so what it shows can be read.
 enum class CellMask {
     Digits3,    // "!999;0;"
     Digits4,    // "!9999;0;"

@@ -1,12 +1,23 @@
 #include "CellTexts.h"
 
+#include "CellPlaces.h"
+
 #include <QRegularExpression>
 #include <cmath>
 
+namespace {
+
+// Names the cell as the page prints it, never by its field.
+QString conversionMessage(const QString& cell, const QString& text) {
+    const QString place = describeCellPlace(cell);
+    const QString message = QStringLiteral("значение «%1» не является числом.").arg(text);
+    return place.isEmpty() ? message.at(0).toUpper() + message.mid(1) : place + QStringLiteral(": ") + message;
+}
+
+} // namespace
+
 CellConversionError::CellConversionError(const QString& cell, const QString& text)
-    : std::runtime_error(QStringLiteral("Значение «%1» в поле %2 не является числом.")
-                             .arg(text, fieldName(cell))
-                             .toStdString()) {}
+    : std::runtime_error(conversionMessage(cell, text).toStdString()) {}
 
 QString fieldName(const QString& cell) { return QStringLiteral("me") + cell; }
 

@@ -8,6 +8,7 @@
 #include "domain/tables/TableDefinition.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -51,14 +52,26 @@ void putText(Worksheet& sheet, CellAddress cell, const CellFormat& format, const
         sheet.setValue(cell, text);
 }
 
+// The heading runs leftwards from the year over the empty cells before it and must end within the
+// sheet. A bold capital takes about 0.65 of the font size in Excel, whose columns are 3/4 as wide as
+// the widest program prints them (LibreOffice's wider fallback font comes with wider columns), so
+// a long heading is set smaller until its letters fit, in half points.
+double headingFontSize(const Worksheet& sheet, int yearColumn, const QString& heading) {
+    constexpr double kCapitalWidth = 0.65 / 0.75;
+    const double room = printedColumnsWidth(sheet, 1, yearColumn - 1);
+    const double fitting = std::floor(2 * room / (kCapitalWidth * double(heading.size()))) / 2;
+    return std::min(kTitleFontSize, fitting);
+}
+
 // The title line with the year cell, "Таблица N" and the page number's label.
 void writeTitle(Worksheet& sheet, const TotalsSheetLayout& layout) {
     const TableDefinition& table = reportTable(layout.table);
     const CellAddress year = layout.yearCell;
     // Right-aligned, the title runs leftwards over the empty cells before the year.
     // The entry page spaces its words for a screen font; the sheet's narrow columns need them closed up.
-    putText(sheet, {year.row, year.column - 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Right),
-            table.heading.text.simplified());
+    const QString heading = table.heading.text.simplified();
+    putText(sheet, {year.row, year.column - 1},
+            textFormat(headingFontSize(sheet, year.column, heading), true, HorizontalAlignment::Right), heading);
     putText(sheet, year, textFormat(kTitleFontSize, true, HorizontalAlignment::Center));
     putText(sheet, {year.row, year.column + 1}, textFormat(kTitleFontSize, true, HorizontalAlignment::Left),
             QStringLiteral("ГОДУ"));
@@ -108,12 +121,14 @@ void setSizes(Worksheet& sheet, const TotalsSheetLayout& layout) {
         sheet.setColumnWidth(c, layout.stacked ? 7 : 9);
 }
 
+// The orientation and scale are chosen by fitTotalsSheetToPages; a page narrower than the paper
+// stands in its middle.
 void setPrinting(Worksheet& sheet) {
     PageSetup& setup = sheet.pageSetup();
     setup.paper = PaperSize::A4;
-    setup.orientation = PageOrientation::Portrait;
     setup.margins = {kMarginCm, kMarginCm, kMarginCm, kMarginCm};
     setup.rowsPerPage = kTotalsPageRows;
+    setup.centerHorizontally = true;
 }
 
 } // namespace
@@ -156,8 +171,6 @@ void fitTotalsSheetToPages(Worksheet& sheet, const TotalsSheetLayout& layout) {
             sheet.setRowHeight(row, sheet.defaultRowHeight());
     PageSetup& setup = sheet.pageSetup();
     setup.printArea = CellRange({1, 1}, {pageEnds.back(), layout.lastColumn});
-    setup.fitToWidth = true;
     setup.scale = kFullScale;
-    setup.scale = printScale(sheet, pageEnds);
-    setup.fitToWidth = false;
+    fitPagesToPaper(sheet, pageEnds);
 }

@@ -15,7 +15,8 @@ Workbook makeTotalsTemplate();
 CellFormat totalsValueFormat(TotalsRounding rounding);
 CellFormat totalsCaptionFormat();
 
-// Prints the sheet's pages of 70 rows at one fixed scale at which a whole page fits the paper.
+// Prints the sheet's pages of 70 rows at one fixed scale, in the orientation at which a whole page
+// (all its columns and its 70 rows) fits the paper at the larger scale.
 // Every row of the pages gets its height explicitly: a spreadsheet program that grew rows to
 // their contents, or fitted the sheet to the page itself, would add page breaks of its own.
 void fitTotalsSheetToPages(Worksheet& sheet, const TotalsSheetLayout& layout);

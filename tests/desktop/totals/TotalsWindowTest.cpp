@@ -60,6 +60,22 @@ TEST_F(TotalsWindowTest, NoDataLogsEveryTableAndKeepsSaveDisabled) {
     EXPECT_TRUE(dialogs->errors.isEmpty());
 }
 
+// The log is the program's report: it cannot be typed into, and Escape does not close it away.
+TEST_F(TotalsWindowTest, LogIsReadOnlyAndEscapeKeepsTheWindow) {
+    TotalsWindow w(home.data());
+    w.show();
+    click(w, "btnSelect");
+    auto* memo = child<QPlainTextEdit>(w, "MemoTest");
+    const QString log = memo->toPlainText();
+    memo->setFocus();
+    QTest::keyClicks(memo, "abc");
+    QTest::keyClick(memo, Qt::Key_Escape);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(memo->isReadOnly());
+    EXPECT_EQ(memo->toPlainText(), log);
+    EXPECT_TRUE(w.isVisible());
+}
+
 TEST_F(TotalsWindowTest, ComputingWithDataEnablesOneExport) {
     storeFarmRow(home.db(), 1, FarmTitle{}, {{"tm101", 4}});
     TotalsWindow w(home.data());

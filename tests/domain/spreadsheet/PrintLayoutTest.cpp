@@ -64,8 +64,86 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrintScale,
                          ::testing::Values(ScaleCase{PageOrientation::Portrait, 15, false, 5, 69},
                                            ScaleCase{PageOrientation::Portrait, 10, false, 5, 100},
                                            ScaleCase{PageOrientation::Landscape, 10, false, 5, 69},
-                                           ScaleCase{PageOrientation::Portrait, 10, true, 20, 45},
+                                           ScaleCase{PageOrientation::Portrait, 10, true, 20, 34},
                                            ScaleCase{PageOrientation::Portrait, 10, false, 20, 100},
                                            ScaleCase{PageOrientation::Portrait, 200, true, 100, 10}));
+
+// A sheet of `columns` columns of one width and `rows` rows of one height, on A4 with 1 cm margins.
+Worksheet& gridSheet(Workbook& book, const QString& name, int columns, double width, int rows, double height) {
+    Worksheet& sheet = book.addSheet(name);
+    sheet.setValue({rows, columns}, 1);
+    sheet.setDefaultRowHeight(height);
+    for (int column = 1; column <= columns; ++column)
+        sheet.setColumnWidth(column, width);
+    sheet.pageSetup().margins = {1, 1, 1, 1};
+    return sheet;
+}
+
+struct FitCase {
+    const char* name;
+    int columns;
+    double width;
+    double rowHeight;
+    int rowsPerPage; // 0: the rows flow over the pages
+    bool fitToWidth;
+    bool fits;
+};
+
+// Columns count as the widest program prints them: a width of 9 is 68 points (Excel: 68 pixels of
+// 0.75 point; LibreOffice without Calibri's twin: 9.71 characters of 7 points). The portrait
+// printable area is 538.6 × 785.2 points.
+TEST(PrintFitTest, DesignedPagesAreMeasuredInBothDimensions) {
+    const FitCase cases[] = {
+        {"narrow", 7, 9, 11, 70, false, true},          // 476 × 770
+        {"tooWide", 8, 9, 11, 70, false, false},        // 544 wide: height alone sets the scale
+        {"wideFitted", 8, 9, 11, 70, true, true},       // the scale takes the width too
+        {"tallScaled", 7, 9, 12, 70, false, true},      // 840 high at 100 %: the scale shrinks it
+        {"flowing", 7, 9, 15, 0, false, true},          // no breaks: any height flows on
+        {"flowingTooWide", 10, 9, 15, 0, false, false}, // 680 wide, nothing scales it
+    };
+    Workbook book;
+    QStringList overflowing;
+    for (const FitCase& c : cases) {
+        Worksheet& sheet = gridSheet(book, c.name, c.columns, c.width, 300, c.rowHeight);
+        sheet.pageSetup().rowsPerPage = c.rowsPerPage;
+        sheet.pageSetup().fitToWidth = c.fitToWidth;
+        const PrintFit fit = printFit(sheet);
+        EXPECT_EQ(fit.fits(), c.fits) << c.name << " " << fit.width << " × " << fit.height;
+        EXPECT_NEAR(fit.paperWidth, 538.6, 0.1);
+        EXPECT_NEAR(fit.paperHeight, 785.2, 0.1);
+        if (!c.fits)
+            overflowing << c.name;
+    }
+    const QStringList reported = sheetsOverflowingPaper(book);
+    ASSERT_EQ(reported.size(), overflowing.size());
+    for (int i = 0; i < reported.size(); ++i)
+        EXPECT_TRUE(reported[i].startsWith(overflowing[i] + ": ")) << reported[i].toStdString();
+    EXPECT_EQ(reported.first(), "tooWide: 544 × 770 пт на листе 539 × 785 пт");
+}
+
+struct OrientationCase {
+    int columns;
+    PageOrientation orientation;
+    int scale;
+};
+
+// 70 rows of 12 points a page: a wide sheet prints larger across the paper, a narrow one along it.
+TEST(PrintFitTest, FittingChoosesTheOrientationWithTheLargerScale) {
+    const OrientationCase cases[] = {
+        {15, PageOrientation::Landscape, 64}, // portrait: 538.6 / 1020 = 52 %
+        {4, PageOrientation::Portrait, 93},   // 785.2 / 840
+        {25, PageOrientation::Landscape, 46}, // 785.2 / 1700: the width binds across the paper too
+    };
+    for (const OrientationCase& c : cases) {
+        Workbook book;
+        Worksheet& sheet = gridSheet(book, QStringLiteral("табл1"), c.columns, 9, 210, 12);
+        sheet.pageSetup().rowsPerPage = 70;
+        fitPagesToPaper(sheet, pageBreakRows(sheet));
+        EXPECT_EQ(sheet.pageSetup().orientation, c.orientation) << c.columns;
+        EXPECT_EQ(sheet.pageSetup().scale, c.scale) << c.columns;
+        EXPECT_FALSE(sheet.pageSetup().fitToWidth);
+        EXPECT_TRUE(sheetsOverflowingPaper(book).isEmpty()) << c.columns;
+    }
+}
 
 } // namespace

@@ -17,7 +17,7 @@ const MaskCase kMaskCases[] = {
     {CellMask::Digits3, "1000", false},   {CellMask::Digits4, "9999", true},
     {CellMask::Digits4, "12345", false},  {CellMask::Digits5, "99999", true},
     {CellMask::Digits5, "999999", false}, {CellMask::Digits6, "999999", true},
-    {CellMask::Digits6, "1 2", true},     {CellMask::Digits6, "-1", false},
+    {CellMask::Digits6, "1 2", false},     {CellMask::Digits6, "-1", false},
     {CellMask::Digits6, "1,5", false},    {CellMask::Digits6, "1a", false},
     {CellMask::Decimal2_1, "75,5", true}, {CellMask::Decimal2_1, "7", true},
     {CellMask::Decimal2_1, "75,", true},  {CellMask::Decimal2_1, "", true},
@@ -53,7 +53,7 @@ TEST_F(CellTextsTest, DigitsWithAGapCannotBeRead) {
             FAIL() << "read";
         } catch (const CellConversionError& e) {
             EXPECT_EQ(QString::fromUtf8(e.what()),
-                      QStringLiteral("Значение «%1» в поле meTM101 не является числом.").arg(text));
+                      QStringLiteral("Таблица 1, строка «Всего КРС», колонка 1: значение «%1» не является числом.").arg(text));
         }
     }
 }

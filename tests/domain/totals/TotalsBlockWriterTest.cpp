@@ -1,10 +1,12 @@
 #include "TotalsSheetReadBack.h"
 #include "domain/db/Schema.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/totals/TotalsBlockWriter.h"
 #include "domain/totals/TotalsWorkbookTemplate.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,30 +94,78 @@ TEST_P(PageBreakTest, AFullPageRepeatsTheHeaderWithTheNextPageNumber) {
     EXPECT_EQ(s.json().value("rowBreaks").toArray(), QJsonArray{70}) << "a printed page holds 70 rows";
 }
 
-// The spreadsheet program adds breaks of its own when it fits a sheet to the page or when a
-// page's rows are taller than the paper at the print scale.
-TEST_F(BlockWriterTest, SeventyRowsOfEveryPageFitThePaperAtTheFixedScale) {
-    TotalsBlockWriter& w = writerFor(4);
-    while (w.pageNumber() < 3)
-        w.FeelTable({{"tm401", 1}}, TotalsHeading::category(QStringLiteral("ПЛЕМЕННЫЕ ХОЗЯЙСТВА")));
-    const SheetReadBack s = readBack();
-    const QJsonObject& sheet = s.json();
+// The printed size of a saved sheet's pages, from the file's own column widths, row heights,
+// breaks, margins, paper, orientation and scale. A width counts characters that LibreOffice,
+// lacking Calibri's metric twin, draws 7 points wide: wider than any other program prints them.
+struct PrintedSheet {
+    double widest = 0;
+    double tallest = 0;
+    double paperWidth = 0;
+    double paperHeight = 0;
+};
 
-    EXPECT_EQ(sheet.value("rowBreaks").toArray(), (QJsonArray{70, 140}));
-    EXPECT_FALSE(sheet.value("fitToPage").toBool());
-    EXPECT_EQ(sheet.value("printArea").toString(), "$A$1:$Q$210");
+PrintedSheet printedFromFile(const QJsonObject& sheet, int lastColumn) {
+    PrintedSheet printed;
+    const double scale = sheet.value("scale").toInt() / 100.0;
+    const QJsonObject widths = sheet.value("columnWidths").toObject();
+    for (int column = 1; column <= lastColumn; ++column) {
+        const QString letter = QString(QChar(u'A' + column - 1));
+        EXPECT_TRUE(widths.contains(letter)) << "column " << letter.toStdString() << " has no width of its own";
+        printed.widest += widths.value(letter).toDouble() * 7 * scale;
+    }
     const QJsonObject heights = sheet.value("rowHeights").toObject();
-    const QJsonArray margins = sheet.value("margins").toArray(); // inches
-    const double printableHeight = 841.89 - 72 * (margins.at(2).toDouble() + margins.at(3).toDouble());
-    const int scale = sheet.value("scale").toInt();
-    ASSERT_GT(scale, 10);
-    for (int page = 0; page < 3; ++page) {
-        double height = 0;
-        for (int row = page * 70 + 1; row <= page * 70 + 70; ++row) {
-            ASSERT_TRUE(heights.contains(QString::number(row))) << "row " << row << " has no height of its own";
-            height += heights.value(QString::number(row)).toDouble();
+    const QJsonArray breaks = sheet.value("rowBreaks").toArray();
+    int first = 1;
+    for (const QJsonValue& end : breaks) {
+        double page = 0;
+        for (int row = first; row <= end.toInt(); ++row) {
+            EXPECT_TRUE(heights.contains(QString::number(row))) << "row " << row << " has no height of its own";
+            page += heights.value(QString::number(row)).toDouble();
         }
-        EXPECT_LE(height * scale / 100, printableHeight) << "page " << page + 1;
+        printed.tallest = std::max(printed.tallest, page * scale);
+        first = end.toInt() + 1;
+    }
+    const bool landscape = sheet.value("orientation").toString() == "landscape";
+    const QJsonArray margins = sheet.value("margins").toArray(); // inches
+    EXPECT_EQ(sheet.value("paperSize").toInt(), 9) << "A4";
+    printed.paperWidth = (landscape ? 841.89 : 595.28) - 72 * (margins.at(0).toDouble() + margins.at(1).toDouble());
+    printed.paperHeight = (landscape ? 595.28 : 841.89) - 72 * (margins.at(2).toDouble() + margins.at(3).toDouble());
+    return printed;
+}
+
+// Every sheet, three pages long: each page of 70 rows, with all the table's columns, its heading
+// and page number, prints on one sheet of paper. A spreadsheet program would add breaks of its
+// own when a page's rows were taller, and print the columns on a second sheet when wider.
+TEST_F(BlockWriterTest, EveryPageOfEverySheetFitsThePaperInBothDimensions) {
+    for (int table = 1; table <= Schema::kReportTableCount; ++table) {
+        TotalsBlockWriter& w = writerFor(table);
+        while (w.pageNumber() < 3)
+            w.FeelTable({}, TotalsHeading::category(QStringLiteral("ПЛЕМЕННЫЕ ХОЗЯЙСТВА")));
+        fitTotalsSheetToPages(book.sheet(sheetName), *sheetLayout);
+    }
+    EXPECT_EQ(sheetsOverflowingPaper(book), QStringList{});
+
+    for (int table = 1; table <= Schema::kReportTableCount; ++table) {
+        const TotalsSheetLayout& layout = totalsSheetLayout(table);
+        SCOPED_TRACE(layout.sheetName().toStdString());
+        const QJsonObject sheet = saveAndReadSheet(book, layout.sheetName()).json();
+        EXPECT_EQ(sheet.value("rowBreaks").toArray(), (QJsonArray{70, 140}));
+        EXPECT_FALSE(sheet.value("fitToPage").toBool());
+        EXPECT_EQ(sheet.value("printArea").toString(),
+                  QStringLiteral("$A$1:$%1$210").arg(QChar(u'A' + layout.lastColumn - 1)));
+        const PrintedSheet printed = printedFromFile(sheet, layout.lastColumn);
+        EXPECT_GT(sheet.value("scale").toInt(), 40);
+        EXPECT_LE(printed.widest, printed.paperWidth);
+        EXPECT_LE(printed.tallest, printed.paperHeight);
+        // The heading, right-aligned before the year, runs leftwards over the columns before it:
+        // in Excel a bold capital takes about 0.65 of the font size, a width unit 5.25 points.
+        const SheetReadBack readBack(sheet);
+        const CellAddress year = layout.yearCell;
+        const QString heading = readBack.text(year.row, year.column - 1);
+        double room = 0;
+        for (int column = 1; column < year.column; ++column)
+            room += sheet.value("columnWidths").toObject().value(QString(QChar(u'A' + column - 1))).toDouble() * 5.25;
+        EXPECT_LE(0.65 * readBack.fontSize(year.row, year.column - 1) * heading.size(), room) << heading.toStdString();
     }
 }
 
