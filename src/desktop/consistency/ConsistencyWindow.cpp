@@ -39,7 +39,7 @@ QPushButton* button(const char* name, const QString& text) {
 
 ConsistencyWindow::ConsistencyWindow(Database& data, Session& session, QWidget* parent)
     : QDialog(parent), data_(data), session_(session) {
-    setObjectName(QStringLiteral("FormConsistency"));
+    setObjectName(QStringLiteral("TFormConsistency"));
     setWindowTitle(QStringLiteral("Проверка согласованности таблиц"));
     setModal(true);
     resize(1000, 560);

@@ -70,7 +70,7 @@ QList<QStandardItem*> gridRow(const NamedTitle& t) {
 
 CorrectionListWindow::CorrectionListWindow(Database& data, Session& session, QWidget* parent)
     : QDialog(parent), data_(data), session_(session) {
-    setObjectName(QStringLiteral("FormCorrect"));
+    setObjectName(QStringLiteral("TFormCorrect"));
     setWindowTitle(QStringLiteral("Корректировка таблиц"));
     setModal(true);
     setFixedSize(822, 468);

@@ -15,7 +15,7 @@
 
 CorrectionWindow::CorrectionWindow(Database& data, Session& session, QWidget* parent)
     : TablePagesWindow(data, session, correctionTables(), parent) {
-    setObjectName(QStringLiteral("FormForCorrectTable"));
+    setObjectName(QStringLiteral("TFormForCorrectTable"));
     setWindowTitle(QStringLiteral("Корректировка таблиц"));
     resize(798, 565);
 }

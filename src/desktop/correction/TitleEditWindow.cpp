@@ -28,7 +28,7 @@ void choose(QComboBox* combo, const QString& text) { combo->setCurrentIndex(comb
 } // namespace
 
 TitleEditWindow::TitleEditWindow(Database& data, QWidget* parent) : QDialog(parent), data_(data) {
-    setObjectName(QStringLiteral("FormEditTitleTable"));
+    setObjectName(QStringLiteral("TFormEditTitleTable"));
     setModal(true);
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(9);

@@ -40,7 +40,7 @@ void previewReport(QWidget* parent, const BookReport& report) {
 
 ReferenceBookWindow::ReferenceBookWindow(Database& data, QWidget* parent)
     : QDialog(parent), data_(data), output_([this](const BookReport& r) { previewReport(this, r); }) {
-    setObjectName(QStringLiteral("FormSprav"));
+    setObjectName(QStringLiteral("TFormSprav"));
     setWindowTitle(QStringLiteral("Работа со справочниками"));
     setModal(false);
     setFixedSize(692, 380);

@@ -26,7 +26,7 @@ constexpr int kReferenceBoxes = 2;
 } // namespace
 
 CleaningWindow::CleaningWindow(Database& data, QWidget* parent) : QDialog(parent), data_(data) {
-    setObjectName(QStringLiteral("FormCleanDB"));
+    setObjectName(QStringLiteral("TFormCleanDB"));
     setWindowTitle(QStringLiteral("Очистить БД"));
     setFixedSize(384, 305);
     setModal(true);

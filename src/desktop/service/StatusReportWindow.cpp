@@ -46,7 +46,7 @@ QLabel* centredLabel(const QString& text, bool bold = false) {
 } // namespace
 
 StatusReportWindow::StatusReportWindow(Database& data, QWidget* parent) : QDialog(parent), data_(data) {
-    setObjectName(QStringLiteral("FormSprSost"));
+    setObjectName(QStringLiteral("TFormSprSost"));
     setWindowTitle(QStringLiteral("Справка о состоянии БД"));
     setFixedSize(857, 616);
     setModal(true);

@@ -220,7 +220,7 @@ TEST_F(CorrectionWindowsTest, TitleOfAllTablesMovesToAnotherYearAndCancelRestore
         store(table, {.godm = 2025}, {{Schema::dataColumns(table).first(), 3}});
     open(0);
     clickList("SpdBtnEdit");
-    auto* edit = list->findChild<QDialog*>("FormEditTitleTable");
+    auto* edit = list->findChild<QDialog*>("TFormEditTitleTable");
     ASSERT_TRUE(edit && edit->isVisible());
     EXPECT_EQ(edit->windowTitle(), "Редактирование заголовка всех таблиц сразу");
     EXPECT_EQ(child<QLabel>(edit, "lblXoz")->text(), "СПК Заря");
@@ -257,7 +257,7 @@ TEST_F(CorrectionWindowsTest, TitleEditingRefusesAnEmptyChoiceAndAnUnknownName) 
     store(4, {});
     open(4);
     clickList("SpdBtnEdit");
-    auto* edit = list->findChild<QDialog*>("FormEditTitleTable");
+    auto* edit = list->findChild<QDialog*>("TFormEditTitleTable");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->windowTitle(), "Редактирование заголовка таблицы 4");
     child<QComboBox>(edit, "cbKodPor")->setCurrentText("");

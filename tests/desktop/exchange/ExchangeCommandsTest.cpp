@@ -38,7 +38,7 @@ protected:
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal)
                 return;
-            EXPECT_EQ(modal->objectName(), "FormInformation");
+            EXPECT_EQ(modal->objectName(), "TFormInformation");
             EXPECT_EQ(modal->windowTitle(), "Информация");
             shown << modal->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
             modal->findChild<QToolButton*>("SpdBtnClose")->click();
