@@ -5,15 +5,15 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 
-class QSqlDatabase;
-class QSqlError;
-class QSqlQuery;
+class StatementCache;
 struct sqlite3;
+struct sqlite3_stmt;
 
-// The engine adapter: one SQLite database file behind Qt SQL. Values always travel as bound
-// parameters (positional "?" or named ":p1" bound in order); failures throw SqlError with a
-// Russian sentence naming the file and the engine's own text in parentheses. A busy database is
+// The engine adapter: one SQLite database file, each statement text compiled once per connection.
+// Values always travel as bound parameters (positional "?" or named ":p1" bound in order);
+// failures throw SqlError with a Russian sentence naming the file and the engine's own text in parentheses. A busy database is
 // waited for a few seconds before that.
 class SqlEngine {
 public:
@@ -53,15 +53,14 @@ public:
 
 private:
     void open();
-    static sqlite3* driverHandle(const QSqlDatabase& db);
-    QSqlDatabase openConnection() const;
-    QSqlQuery prepared(const QString& sql, const QVariantList& params);
-    [[noreturn]] void fail(const QSqlError& error) const;
-    void run(const QString& begin, const std::function<void()>& work);
+    // The cached statement for sql with params bound, ready to step.
+    sqlite3_stmt* run(const QString& sql, const QVariantList& params);
+    [[noreturn]] void fail(int code) const;
+    void runTransaction(const QString& begin, const std::function<void()>& work);
     void undo(bool outermost, const QString& savepoint) noexcept;
 
     QString filePath_;
-    QString connectionName_;
+    std::unique_ptr<StatementCache> cache_;
     sqlite3* handle_ = nullptr;
     int transactionDepth_ = 0;
 };

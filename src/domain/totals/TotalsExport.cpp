@@ -52,8 +52,10 @@ public:
 
     TotalsValues values(const SqlRow& row) const {
         TotalsValues values;
-        for (const QString& column : columns_) {
-            const double value = row.value(column).toDouble();
+        // The rows begin with the rules' values in column order.
+        for (int i = 0; i < columns_.size(); ++i) {
+            const QString& column = columns_.at(i);
+            const double value = row.value(i).toDouble();
             // A block adding up several total rows can leave the range of numbers on its own.
             if (!std::isfinite(value))
                 throw TotalsOverflow(QStringLiteral("Книга итогов не записана: сумма столбца %1 итоговой таблицы %2 "
