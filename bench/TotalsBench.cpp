@@ -212,6 +212,8 @@ void measureRegion(int titlesPerYear, int runs) {
         for (int t = 1; t <= Schema::kReportTableCount; ++t)
             fillTable(db, t, titlesPerYear);
     });
+    // As the program finds the database at its start: the cache is sized for the file then.
+    data.reopen();
     SilentLog log;
     const QString year = QString::number(kLastYear);
     BareComputation bare(data.workingFile());

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -15,10 +17,15 @@ namespace {
 
 // Long enough for another program's short write or a computation of the totals to end.
 constexpr int kBusyTimeoutMs = 3000;
-// Pages read once stay in memory for the next computation; the whole file is mapped, so a large
-// region reads no slower per title than a small one.
-constexpr int kCacheKiB = 64 * 1024;
+// Pages read once stay in memory for the next computation and the whole file is mapped, so a
+// large region reads no slower per title than a small one: the cache may grow to the file's size.
+constexpr qint64 kLeastCacheKiB = 8 * 1024;
+constexpr qint64 kMostCacheKiB = 1024 * 1024;
 constexpr qint64 kMapBytes = qint64(1) << 30;
+
+qint64 cacheKiBFor(const QString& filePath) {
+    return std::clamp(QFileInfo(filePath).size() / 1024, kLeastCacheKiB, kMostCacheKiB);
+}
 
 void requireIdentifier(const QString& name) {
     static const QRegularExpression id(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
@@ -57,7 +64,7 @@ void SqlEngine::open() {
         installSignificantDigits(handle_);
         // One file per database: exchange and archive copies must be complete on their own.
         select(QStringLiteral("PRAGMA journal_mode=DELETE"));
-        execute(QStringLiteral("PRAGMA cache_size=-%1").arg(kCacheKiB));
+        execute(QStringLiteral("PRAGMA cache_size=-%1").arg(cacheKiBFor(filePath_)));
         select(QStringLiteral("PRAGMA mmap_size=%1").arg(kMapBytes));
     } catch (...) {
         close();
