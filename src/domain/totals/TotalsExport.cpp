@@ -56,7 +56,7 @@ public:
     TotalsQueries(int table, SqlEngine& db, const TotalsExportScope& scope) : table_(table), db_(db), scope_(scope) {
         QStringList parts, values;
         for (const TotalsColumnRule& rule : totalsColumnRules(table)) {
-            parts << rule.partsSql();
+            parts << rule.rowPartsSql();
             values << QStringLiteral("%1 AS %2").arg(rule.levelSql(), rule.column);
             columns_ << rule.column;
         }
@@ -64,9 +64,9 @@ public:
         for (const BlockQuery& q : blockQueries(table))
             arms << QStringLiteral("SELECT %1,%2 AS block,%3 AS kkhm,%4 AS porm FROM parts WHERE %5 GROUP BY %6")
                         .arg(values.join(u','), QString::number(q.kind), q.category, q.breed, q.condition, q.groupBy);
-        // One part per total row of the region and year; a block adds up the parts of its rows.
+        // The parts of the region and year's total rows; a block adds up the parts of its rows.
         sql_ = QStringLiteral("WITH parts AS MATERIALIZED (SELECT %1,oblm,kkhm,porm,godm FROM %2 WHERE oblm=? AND "
-                              "godm=? GROUP BY oblm,kkhm,porm,godm) %3 ORDER BY block,kkhm,porm")
+                              "godm=?) %3 ORDER BY block,kkhm,porm")
                    .arg(parts.join(u','), Schema::totalsTable(table), arms.join(QStringLiteral(" UNION ALL ")));
     }
 
