@@ -16,6 +16,7 @@
 #include "domain/totals/TotalsLog.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -27,6 +28,7 @@
 #include <functional>
 #include <sqlite3.h>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -78,6 +80,30 @@ Timing timeOnce(const std::function<void()>& step) {
     return {double(timer.nsecsElapsed()) / 1e6, 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC};
 }
 
+// The CPU milliseconds the finished child processes have used so far.
+double childrenCpuMs() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// One run of a program to its end, timed by the wall clock and by its own CPU time.
+Timing runProcess(const QString& program, const QStringList& arguments, const QString& input = {}) {
+    QProcess process;
+    if (!input.isEmpty())
+        process.setStandardInputFile(input);
+    const double cpuBefore = childrenCpuMs();
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    const Timing t{double(timer.nsecsElapsed()) / 1e6, childrenCpuMs() - cpuBefore};
+    if (process.exitCode() != 0)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return t;
+}
+
 // The computation's floor: the same nine tables, one INSERT…SELECT each, in one transaction.
 class BareComputation {
 public:
@@ -93,6 +119,20 @@ public:
         }
     }
     ~BareComputation() { sqlite3_close(handle_); }
+
+    // The same transaction as a script for the engine's shell, with the scope written in.
+    void writeScript(const QString& path, int year) const {
+        QFile script(path);
+        script.open(QIODevice::WriteOnly);
+        script.write("BEGIN IMMEDIATE;\n");
+        for (int t = 1; t <= Schema::kReportTableCount; ++t) {
+            QString sql = QString::fromStdString(sql_.at(size_t(t - 1)));
+            sql.replace(sql.indexOf(u'?'), 1, QStringLiteral("56"));
+            sql.replace(sql.indexOf(u'?'), 1, QString::number(year));
+            script.write(QStringLiteral("DELETE FROM stmjs%1;\n%2;\n").arg(t).arg(sql).toUtf8());
+        }
+        script.write("COMMIT;\n");
+    }
 
     void run(int year) {
         exec("BEGIN IMMEDIATE");
@@ -230,6 +270,21 @@ void measureRegion(int titlesPerYear, int runs) {
     compare("export", titlesPerYear, runs,
             [&] { saveXlsx(buildTotalsWorkbook(db, kRegion, year, log), stavorFile); },
             [&] { bareExport(read, plain, floorFile); });
+    // Whole processes: `stavor totals --export` against the engine's shell running the floor's
+    // statements, plus the export's floor in process (a C program's start adds about a
+    // millisecond).
+    const QString script = QDir(home.path()).filePath("floor.sql");
+    bare.writeScript(script, kLastYear);
+    const Timing exportFloor = medianOf([&] { bareExport(read, plain, floorFile); }, runs);
+    std::vector<double> sw, sc, fw, fc;
+    for (int r = 0; r < runs; ++r) {
+        const Timing s = runProcess(QStringLiteral(STAVOR_EXECUTABLE),
+                                    {"totals", "--home", home.path(), "--region", kRegion, "--year", year, "--export"});
+        const Timing f = runProcess(QStringLiteral("sqlite3"), {data.workingFile()}, script);
+        sw.push_back(s.wallMs), sc.push_back(s.cpuMs);
+        fw.push_back(f.wallMs + exportFloor.wallMs), fc.push_back(f.cpuMs + exportFloor.cpuMs);
+    }
+    printRow("process", titlesPerYear, {median(sw), median(sc)}, {median(fw), median(fc)});
 }
 
 } // namespace

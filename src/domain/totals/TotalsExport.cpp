@@ -25,26 +25,25 @@ constexpr int kCategoryWithoutSection = 11;
 // The kinds of block of a sheet, in the order they are written.
 enum BlockKind { Region = 1, RegionBreed, Breeding, BreedingBreed, Category };
 
-// One arm of the sheet's query: which total rows a kind of block adds up and how it groups them.
+// Which total rows a kind of block adds up, and the category and breed it is grouped by (0 where
+// it adds up over them).
 struct BlockQuery {
     BlockKind kind;
     QString condition;
-    QString category; // the block's kkhm, or 0 where it groups over categories
-    QString breed;    // the block's porm, or 0
-    QString groupBy;
+    QString category;
+    QString breed;
 };
 
 QList<BlockQuery> blockQueries(int table) {
-    const QString byTitle = QStringLiteral("oblm,kkhm,porm,godm");
     // The region by breed sums the categories' breed rows; Table 4 has rows of its own for it.
     const QString regionBreeds = table == 4 ? QStringLiteral("kkhm=0 AND porm<>0") : QStringLiteral("kkhm<>20 AND porm<>0");
+    const QString category = QStringLiteral("kkhm"), breed = QStringLiteral("porm"), none = QStringLiteral("0");
     return {
-        {Region, QStringLiteral("kkhm=0 AND porm=0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("oblm,godm,porm")},
-        {RegionBreed, regionBreeds, QStringLiteral("0"), QStringLiteral("porm"), QStringLiteral("oblm,porm,godm")},
-        {Breeding, QStringLiteral("kkhm=20 AND porm=0"), QStringLiteral("kkhm"), QStringLiteral("porm"), byTitle},
-        {BreedingBreed, QStringLiteral("kkhm=20 AND porm<>0"), QStringLiteral("kkhm"), QStringLiteral("porm"), byTitle},
-        {Category, QStringLiteral("kkhm<>0 AND kkhm<>20 AND kkhm<>%1").arg(kCategoryWithoutSection), QStringLiteral("kkhm"),
-         QStringLiteral("porm"), byTitle},
+        {Region, QStringLiteral("kkhm=0 AND porm=0"), none, none},
+        {RegionBreed, regionBreeds, none, breed},
+        {Breeding, QStringLiteral("kkhm=20 AND porm=0"), category, breed},
+        {BreedingBreed, QStringLiteral("kkhm=20 AND porm<>0"), category, breed},
+        {Category, QStringLiteral("kkhm<>0 AND kkhm<>20 AND kkhm<>%1").arg(kCategoryWithoutSection), category, breed},
     };
 }
 
@@ -60,14 +59,16 @@ public:
             values << QStringLiteral("%1 AS %2").arg(rule.levelSql(), rule.column);
             columns_ << rule.column;
         }
+        // Each total row goes to every block it belongs to; one grouping then makes all blocks.
         QStringList arms;
         for (const BlockQuery& q : blockQueries(table))
-            arms << QStringLiteral("SELECT %1,%2 AS block,%3 AS kkhm,%4 AS porm FROM parts WHERE %5 GROUP BY %6")
-                        .arg(values.join(u','), QString::number(q.kind), q.category, q.breed, q.condition, q.groupBy);
-        // The parts of the region and year's total rows; a block adds up the parts of its rows.
+            arms << QStringLiteral("SELECT %1 AS block,%2 AS category,%3 AS breed,* FROM parts WHERE %4")
+                        .arg(QString::number(q.kind), q.category, q.breed, q.condition);
         sql_ = QStringLiteral("WITH parts AS MATERIALIZED (SELECT %1,oblm,kkhm,porm,godm FROM %2 WHERE oblm=? AND "
-                              "godm=?) %3 ORDER BY block,kkhm,porm")
-                   .arg(parts.join(u','), Schema::totalsTable(table), arms.join(QStringLiteral(" UNION ALL ")));
+                              "godm=?), members AS (%3) SELECT %4,block,category,breed FROM members "
+                              "GROUP BY block,category,breed ORDER BY block,category,breed")
+                   .arg(parts.join(u','), Schema::totalsTable(table), arms.join(QStringLiteral(" UNION ALL ")),
+                        values.join(u','));
     }
 
     SqlResult blocks() { return db_.select(sql_, {scope_.regionCode, scope_.year}); }
