@@ -127,13 +127,6 @@ int SqlEngine::execute(const QString& sql, const QVariantList& params) {
     return sqlite3_changes(handle_);
 }
 
-int SqlEngine::executeEach(const QString& sql, const QList<QVariantList>& paramLists) {
-    int changed = 0;
-    for (const QVariantList& params : paramLists)
-        changed += execute(sql, params);
-    return changed;
-}
-
 bool SqlEngine::tableExists(const QString& table, const QString& schema) {
     return tableNames(schema).contains(table, Qt::CaseInsensitive);
 }

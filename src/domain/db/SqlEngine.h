@@ -13,8 +13,8 @@ struct sqlite3_stmt;
 
 // The engine adapter: one SQLite database file, each statement text compiled once per connection.
 // Values always travel as bound parameters (positional "?" or named ":p1" bound in order);
-// failures throw SqlError with a Russian sentence naming the file and the engine's own text in parentheses. A busy database is
-// waited for a few seconds before that.
+// failures throw SqlError with a Russian sentence naming the file and the engine's own text in
+// parentheses. A busy database is waited for a few seconds before that.
 class SqlEngine {
 public:
     explicit SqlEngine(const QString& filePath);
@@ -30,8 +30,6 @@ public:
     SqlResult select(const QString& sql, const QVariantList& params = {});
     // Returns the number of rows the statement changed.
     int execute(const QString& sql, const QVariantList& params = {});
-    // Runs one statement, prepared once, for each parameter list in order; returns the rows changed.
-    int executeEach(const QString& sql, const QList<QVariantList>& paramLists);
     bool tableExists(const QString& table, const QString& schema = QStringLiteral("main"));
     QStringList tableNames(const QString& schema = QStringLiteral("main"));
     QStringList columnNames(const QString& table, const QString& schema = QStringLiteral("main"));
