@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config python3 qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
           libsqlite3-dev libxlsxwriter-dev libgtest-dev fonts-dejavu-core python3-openpyxl
-          qt6-translations-l10n mdbtools-dev mdbtools libminizip-dev)
+          qt6-translations-l10n mdbtools-dev mdbtools libminizip-dev sqlite3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,44 +1,30 @@
 #include "SqlEngine.h"
 
 #include "EngineMessages.h"
+#include "SignificantDigits.h"
 #include "SqlError.h"
+#include "StatementCache.h"
 #include "UnicodeLike.h"
 
-#include <QAtomicInt>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <sqlite3.h>
 
 namespace {
 
-QAtomicInt connectionCounter;
-
 // Long enough for another program's short write or a computation of the totals to end.
 constexpr int kBusyTimeoutMs = 3000;
+// Pages read once stay in memory for the next computation and the whole file is mapped, so a
+// large region reads no slower per title than a small one: the cache may grow to the file's size.
+constexpr qint64 kLeastCacheKiB = 8 * 1024;
+constexpr qint64 kMostCacheKiB = 1024 * 1024;
+constexpr qint64 kMapBytes = qint64(1) << 30;
 
-QString engineText(const QSqlError& e) {
-    const QString db = e.databaseText().trimmed();
-    return db.isEmpty() ? e.text().trimmed() : db;
-}
-
-int engineCode(const QSqlError& e) {
-    bool ok = false;
-    const int code = e.nativeErrorCode().toInt(&ok);
-    return ok ? code : SQLITE_ERROR;
-}
-
-// SQLite's unique and primary-key conflicts, by extended code or, with primary codes only, by text.
-bool isUniqueConflict(const QSqlError& e) {
-    const QString code = e.nativeErrorCode();
-    return code == QLatin1String("2067") || code == QLatin1String("1555") ||
-           (code == QLatin1String("19") && e.databaseText().startsWith(QLatin1String("UNIQUE constraint failed")));
+qint64 cacheKiBFor(const QString& filePath) {
+    return std::clamp(QFileInfo(filePath).size() / 1024, kLeastCacheKiB, kMostCacheKiB);
 }
 
 void requireIdentifier(const QString& name) {
@@ -49,72 +35,53 @@ void requireIdentifier(const QString& name) {
 
 } // namespace
 
-void SqlEngine::fail(const QSqlError& error) const {
-    throw SqlError(engineFailureMessage(engineCode(error), filePath_, engineText(error)),
-                   isUniqueConflict(error) ? SqlError::Kind::UniqueKey : SqlError::Kind::Other);
-}
-
-QSqlQuery SqlEngine::prepared(const QString& sql, const QVariantList& params) {
-    QSqlQuery q(openConnection());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        fail(q.lastError());
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        fail(q.lastError());
-    return q;
-}
-
 SqlEngine::SqlEngine(const QString& filePath, Access access)
-    : filePath_(filePath),
-      access_(access),
-      connectionName_(QStringLiteral("stavor-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {
+    : filePath_(filePath), access_(access), cache_(std::make_unique<StatementCache>()) {
     open();
 }
 
 SqlEngine::~SqlEngine() { close(); }
 
+void SqlEngine::fail(int code) const {
+    const QString text = handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_)) : QString::fromUtf8(sqlite3_errstr(code));
+    const int extended = handle_ ? sqlite3_extended_errcode(handle_) : code;
+    const bool uniqueKey = extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY;
+    throw SqlError(engineFailureMessage(code, filePath_, text), uniqueKey ? SqlError::Kind::UniqueKey : SqlError::Kind::Other);
+}
+
 void SqlEngine::open() {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db.setDatabaseName(filePath_);
-    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    db.setConnectOptions(access_ == Access::ReadOnly ? busy + QStringLiteral(";QSQLITE_OPEN_READONLY") : busy);
-    if (!db.open()) {
-        const QSqlError error = db.lastError();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName_);
-        fail(error);
+    sqlite3* handle = nullptr;
+    const int opened = sqlite3_open_v2(QFile::encodeName(filePath_).constData(), &handle,
+                                       access_ == Access::ReadOnly ? SQLITE_OPEN_READONLY
+                                                                   : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                       nullptr);
+    handle_ = handle;
+    if (opened != SQLITE_OK) {
+        const int code = opened;
+        const QString text = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(code));
+        close();
+        throw SqlError(engineFailureMessage(code, filePath_, text));
     }
     transactionDepth_ = 0;
+    sqlite3_busy_timeout(handle_, kBusyTimeoutMs);
     try {
-        handle_ = driverHandle(db);
         installUnicodeLike(handle_);
+        installSignificantDigits(handle_);
         // One file per database: exchange and archive copies must be complete on their own.
         if (access_ == Access::ReadWrite)
             select(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        execute(QStringLiteral("PRAGMA cache_size=-%1").arg(cacheKiBFor(filePath_)));
+        select(QStringLiteral("PRAGMA mmap_size=%1").arg(kMapBytes));
     } catch (...) {
         close();
         throw;
     }
 }
 
-sqlite3* SqlEngine::driverHandle(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 ||
-        !*static_cast<sqlite3* const*>(handle.data()))
-        throw SqlError(QStringLiteral("Драйвер SQLite не предоставил соединение."));
-    return *static_cast<sqlite3* const*>(handle.data());
-}
-
 void SqlEngine::close() {
-    if (!QSqlDatabase::contains(connectionName_))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connectionName_);
+    cache_->clear();
+    if (handle_)
+        sqlite3_close_v2(handle_);
     handle_ = nullptr;
 }
 
@@ -123,53 +90,53 @@ void SqlEngine::reopen() {
     open();
 }
 
-bool SqlEngine::isOpen() const {
-    return QSqlDatabase::contains(connectionName_) &&
-           QSqlDatabase::database(connectionName_, false).isOpen();
-}
+bool SqlEngine::isOpen() const { return handle_ != nullptr; }
 
-QSqlDatabase SqlEngine::openConnection() const {
-    if (!isOpen())
+sqlite3_stmt* SqlEngine::run(const QString& sql, const QVariantList& params) {
+    if (!handle_)
         throw SqlError(QStringLiteral("База данных «%1» закрыта.").arg(QDir::toNativeSeparators(filePath_)));
-    return QSqlDatabase::database(connectionName_, false);
+    sqlite3_stmt* statement = cache_->bound(handle_, sql, params);
+    if (!statement)
+        fail(sqlite3_errcode(handle_));
+    return statement;
 }
 
 SqlResult SqlEngine::select(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = prepared(sql, params);
+    sqlite3_stmt* statement = run(sql, params);
+    const StatementReset reset(statement);
+    const int columns = sqlite3_column_count(statement);
     QStringList fields;
-    const QSqlRecord rec = q.record();
-    for (int i = 0; i < rec.count(); ++i)
-        fields << rec.fieldName(i);
+    for (int i = 0; i < columns; ++i)
+        fields << QString::fromUtf8(sqlite3_column_name(statement, i));
     std::vector<QVariantList> rows;
-    while (q.next()) {
+    int stepped;
+    while ((stepped = sqlite3_step(statement)) == SQLITE_ROW) {
         QVariantList values;
-        values.reserve(fields.size());
-        for (int i = 0; i < fields.size(); ++i)
-            values << q.value(i);
+        values.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            values << columnValue(statement, i);
         rows.push_back(std::move(values));
     }
-    if (q.lastError().isValid())
-        fail(q.lastError());
+    if (stepped != SQLITE_DONE)
+        fail(stepped);
     return SqlResult(std::move(fields), std::move(rows));
 }
 
 int SqlEngine::execute(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = prepared(sql, params);
-    return q.numRowsAffected();
+    sqlite3_stmt* statement = run(sql, params);
+    const StatementReset reset(statement);
+    int stepped;
+    while ((stepped = sqlite3_step(statement)) == SQLITE_ROW) {
+    }
+    if (stepped != SQLITE_DONE)
+        fail(stepped);
+    return sqlite3_changes(handle_);
 }
 
 int SqlEngine::executeEach(const QString& sql, const QList<QVariantList>& paramLists) {
-    QSqlQuery q(openConnection());
-    if (!q.prepare(sql))
-        fail(q.lastError());
     int changed = 0;
-    for (const QVariantList& params : paramLists) {
-        for (int i = 0; i < params.size(); ++i)
-            q.bindValue(i, params.at(i));
-        if (!q.exec())
-            fail(q.lastError());
-        changed += q.numRowsAffected();
-    }
+    for (const QVariantList& params : paramLists)
+        changed += execute(sql, params);
     return changed;
 }
 
@@ -193,14 +160,14 @@ QStringList SqlEngine::columnNames(const QString& table, const QString& schema) 
 }
 
 void SqlEngine::transaction(const std::function<void()>& work) {
-    run(QStringLiteral("BEGIN IMMEDIATE"), work);
+    runTransaction(QStringLiteral("BEGIN IMMEDIATE"), work);
 }
 
 void SqlEngine::readTransaction(const std::function<void()>& work) {
-    run(QStringLiteral("BEGIN DEFERRED"), work);
+    runTransaction(QStringLiteral("BEGIN DEFERRED"), work);
 }
 
-void SqlEngine::run(const QString& begin, const std::function<void()>& work) {
+void SqlEngine::runTransaction(const QString& begin, const std::function<void()>& work) {
     const bool outermost = transactionDepth_ == 0;
     const QString savepoint = QStringLiteral("sp%1").arg(transactionDepth_);
     execute(outermost ? begin : QStringLiteral("SAVEPOINT ") + savepoint);

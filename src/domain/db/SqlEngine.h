@@ -5,16 +5,16 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 
-class QSqlDatabase;
-class QSqlError;
-class QSqlQuery;
+class StatementCache;
 struct sqlite3;
+struct sqlite3_stmt;
 
-// The engine adapter: one SQLite database file behind Qt SQL. Values always travel as bound
-// parameters (positional "?" or named ":p1" bound in order); failures throw SqlError with a
-// Russian sentence naming the file and the engine's own text in parentheses. A busy database is
-// waited for a few seconds before that.
+// The engine adapter: one SQLite database file, each statement text compiled once per connection.
+// Values always travel as bound parameters (positional "?" or named ":p1" bound in order);
+// failures throw SqlError with a Russian sentence naming the file and the engine's own text in
+// parentheses. A busy database is waited for a few seconds before that.
 class SqlEngine {
 public:
     // ReadOnly never creates, writes or converts the file: for files that are only looked at.
@@ -33,7 +33,7 @@ public:
     SqlResult select(const QString& sql, const QVariantList& params = {});
     // Returns the number of rows the statement changed.
     int execute(const QString& sql, const QVariantList& params = {});
-    // Runs one statement, prepared once, for each parameter list in order; returns the rows changed.
+    // Runs one statement for each parameter list in order; returns the rows changed.
     int executeEach(const QString& sql, const QList<QVariantList>& paramLists);
     bool tableExists(const QString& table, const QString& schema = QStringLiteral("main"));
     QStringList tableNames(const QString& schema = QStringLiteral("main"));
@@ -61,16 +61,15 @@ public:
 
 private:
     void open();
-    static sqlite3* driverHandle(const QSqlDatabase& db);
-    QSqlDatabase openConnection() const;
-    QSqlQuery prepared(const QString& sql, const QVariantList& params);
-    [[noreturn]] void fail(const QSqlError& error) const;
-    void run(const QString& begin, const std::function<void()>& work);
+    // The cached statement for sql with params bound, ready to step.
+    sqlite3_stmt* run(const QString& sql, const QVariantList& params);
+    [[noreturn]] void fail(int code) const;
+    void runTransaction(const QString& begin, const std::function<void()>& work);
     void undo(bool outermost, const QString& savepoint) noexcept;
 
     QString filePath_;
     Access access_;
-    QString connectionName_;
+    std::unique_ptr<StatementCache> cache_;
     sqlite3* handle_ = nullptr;
     int transactionDepth_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "XlsxWriter.h"
 
+#include "XlsxLibrary.h"
+
 #include "PrintLayout.h"
 #include "SpreadsheetError.h"
 #include "Workbook.h"
@@ -67,7 +69,9 @@ std::uint8_t alignmentCode(VerticalAlignment alignment) {
     return LXW_ALIGN_VERTICAL_BOTTOM;
 }
 
-lxw_format* makeFormat(lxw_workbook* book, const CellFormat& f) {
+} // namespace
+
+lxw_format* makeLibraryFormat(lxw_workbook* book, const CellFormat& f) {
     lxw_format* format = workbook_add_format(book);
     if (!f.fontName.isEmpty())
         format_set_font_name(format, f.fontName.toUtf8().constData());
@@ -93,7 +97,7 @@ lxw_format* makeFormat(lxw_workbook* book, const CellFormat& f) {
     return format;
 }
 
-void writePageSetup(lxw_worksheet* target, const Worksheet& sheet) {
+void writeLibraryPageSetup(lxw_worksheet* target, const Worksheet& sheet) {
     const PageSetup& setup = sheet.pageSetup();
     if (setup.orientation == PageOrientation::Landscape)
         worksheet_set_landscape(target);
@@ -124,7 +128,7 @@ void writePageSetup(lxw_worksheet* target, const Worksheet& sheet) {
     check(worksheet_set_h_pagebreaks(target, rows.data()));
 }
 
-void writeSizes(lxw_worksheet* target, const Worksheet& sheet) {
+void writeLibrarySizes(lxw_worksheet* target, const Worksheet& sheet) {
     if (sheet.defaultRowHeight() != LXW_DEF_ROW_HEIGHT)
         worksheet_set_default_row(target, sheet.defaultRowHeight(), LXW_FALSE);
     for (const auto& [column, width] : sheet.columnWidths())
@@ -132,6 +136,8 @@ void writeSizes(lxw_worksheet* target, const Worksheet& sheet) {
     for (const auto& [row, height] : sheet.rowHeights())
         check(worksheet_set_row(target, lxw_row_t(row - 1), height, nullptr));
 }
+
+namespace {
 
 void writeCells(lxw_worksheet* target, const Worksheet& sheet, const std::vector<lxw_format*>& formats) {
     // The merge puts the top left cell's format on the whole range; the cells written after it
@@ -167,14 +173,14 @@ void writeFile(const Workbook& book, const QString& fileName) {
         throw LibraryFailure{LXW_ERROR_MEMORY_MALLOC_FAILED};
     std::vector<lxw_format*> formats;
     for (FormatId id = 0; id < book.formats().size(); ++id)
-        formats.push_back(makeFormat(file.book, book.formats().at(id)));
+        formats.push_back(makeLibraryFormat(file.book, book.formats().at(id)));
     for (int i = 0; i < book.sheetCount(); ++i) {
         const Worksheet& sheet = book.sheetAt(i);
         lxw_worksheet* target = workbook_add_worksheet(file.book, sheet.name().toUtf8().constData());
         if (!target)
             throw LibraryFailure{LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED};
-        writeSizes(target, sheet);
-        writePageSetup(target, sheet);
+        writeLibrarySizes(target, sheet);
+        writeLibraryPageSetup(target, sheet);
         writeCells(target, sheet, formats);
         if (i == book.activeSheet())
             worksheet_activate(target);

@@ -7,7 +7,6 @@
 #include "domain/db/SqlEngine.h"
 
 #include <QStringList>
-#include <cmath>
 
 namespace {
 
@@ -47,11 +46,12 @@ QString levelSelect(const QString& values, const Level& level) {
 }
 
 // One pass over the scope's farm rows makes the parts; every level, in order, sums them up.
-QString totalsQuery(int table, const QList<TotalsColumnRule>& rules) {
+// The level rows carry the rules' columns by name, then oblm, kkhm, porm, godm.
+QString levelsQuery(int table, const QList<TotalsColumnRule>& rules) {
     QStringList parts, values;
     for (const TotalsColumnRule& rule : rules) {
         parts << rule.partsSql();
-        values << rule.levelSql();
+        values << QStringLiteral("%1 AS %2").arg(rule.levelSql(), rule.column);
     }
     QStringList levels;
     for (const Level& level : levelsOf(table))
@@ -61,22 +61,36 @@ QString totalsQuery(int table, const QList<TotalsColumnRule>& rules) {
         .arg(parts.join(u','), Schema::dataTable(table), levels.join(QStringLiteral(" UNION ALL ")));
 }
 
-QString insertStatement(int table) {
-    QStringList columns = Schema::dataColumns(table) + Schema::titleColumns();
-    columns << QStringLiteral("send");
-    if (Schema::hasDateSend(table))
+// The whole table in one statement: the level rows that are not all zero, unsent, with an empty
+// datesend. Means keep the 15 significant digits of the general floating format, never rounded
+// further.
+QString insertStatement(int table, const QList<TotalsColumnRule>& rules) {
+    QStringList columns, values, nonZero;
+    for (const TotalsColumnRule& rule : rules) {
+        columns << rule.column;
+        values << (rule.isMean() ? QStringLiteral("significant15(%1)").arg(rule.column) : rule.column);
+        nonZero << QStringLiteral("ifnull(%1,0)<>0").arg(rule.column);
+    }
+    columns << Schema::titleColumns() << QStringLiteral("send");
+    values << QStringLiteral("oblm,0,0,kkhm,porm,godm,0");
+    if (Schema::hasDateSend(table)) {
         columns << QStringLiteral("datesend");
-    QStringList marks;
-    marks.fill(QStringLiteral("?"), columns.size());
-    return QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
-        .arg(Schema::totalsTable(table), columns.join(u','), marks.join(u','));
+        values << QStringLiteral("''");
+    }
+    return QStringLiteral("INSERT INTO %1(%2) SELECT %3 FROM (%4) WHERE %5")
+        .arg(Schema::totalsTable(table), columns.join(u','), values.join(u','), levelsQuery(table, rules),
+             nonZero.join(QStringLiteral(" OR ")));
 }
 
-// Means keep the 15 significant digits of the general floating format, never rounded further.
-QVariant storedValue(const TotalsColumnRule& rule, const QVariant& value) {
-    if (!rule.isMean())
-        return value;
-    return QString::number(value.toDouble(), 'g', 15).toDouble();
+// The first column of the new total rows that holds an infinite value, or nothing.
+QString infiniteColumn(int table, SqlEngine& db, const QList<TotalsColumnRule>& rules) {
+    QStringList cases;
+    for (const TotalsColumnRule& rule : rules)
+        cases << QStringLiteral("WHEN abs(%1)=9e999 THEN '%1'").arg(rule.column);
+    const SqlResult found = db.select(QStringLiteral("SELECT CASE %1 END AS overflow FROM %2 WHERE overflow IS NOT "
+                                                     "NULL LIMIT 1")
+                                          .arg(cases.join(u' '), Schema::totalsTable(table)));
+    return found.isEmpty() ? QString() : found.first().text(0);
 }
 
 // The farm of the scope with the largest value in the column, as its six title codes.
@@ -92,34 +106,15 @@ QString largestFarm(int table, SqlEngine& db, const TotalsScope& scope, const QS
         .arg(f.text(0), f.text(1), f.text(2), f.text(3), f.text(4), f.text(5));
 }
 
-[[noreturn]] void refuseOverflow(int table, SqlEngine& db, const TotalsScope& scope, const QString& column) {
+void requireFinite(int table, SqlEngine& db, const TotalsScope& scope, const QList<TotalsColumnRule>& rules) {
+    const QString column = infiniteColumn(table, db, rules);
+    if (column.isEmpty())
+        return;
     throw TotalsOverflow(QStringLiteral("Итоги не рассчитаны: сумма столбца %1 таблицы %2 выходит за пределы чисел "
                                         "из-за слишком больших значений хозяйства (%3). Итоговые таблицы не изменены.")
                              .arg(column)
                              .arg(table)
                              .arg(largestFarm(table, db, scope, column)));
-}
-
-// The values of a level row in column order, or nothing when every one of them is 0.
-QVariantList totalValues(int table, SqlEngine& db, const TotalsScope& scope, const QList<TotalsColumnRule>& rules,
-                         const SqlRow& row) {
-    QVariantList values;
-    bool anyNonZero = false;
-    for (int i = 0; i < rules.size(); ++i) {
-        if (!std::isfinite(row.value(i).toDouble()))
-            refuseOverflow(table, db, scope, rules.at(i).column);
-        values << storedValue(rules.at(i), row.value(i));
-        anyNonZero = anyNonZero || values.last().toDouble() != 0.0;
-    }
-    return anyNonZero ? values : QVariantList{};
-}
-
-QVariantList titleValues(int table, const SqlRow& row) {
-    QVariantList title{row.value(QStringLiteral("oblm")), 0, 0, row.value(QStringLiteral("kkhm")),
-                       row.value(QStringLiteral("porm")), row.value(QStringLiteral("godm")), false};
-    if (Schema::hasDateSend(table))
-        title << QString();
-    return title;
 }
 
 QString logLine(int table, int added) {
@@ -130,18 +125,15 @@ QString logLine(int table, int added) {
 
 } // namespace
 
+QString totalsLevelsQuery(int table) { return levelsQuery(table, totalsColumnRules(table)); }
+
 int createTableItog(int table, SqlEngine& db, const TotalsScope& scope, TotalsLog& log) {
     const QList<TotalsColumnRule> rules = totalsColumnRules(table);
     int added = 0;
     db.transaction([&] {
         db.execute(QStringLiteral("DELETE FROM ") + Schema::totalsTable(table));
-        QList<QVariantList> totalRows;
-        for (const SqlRow& row : db.select(totalsQuery(table, rules), {scope.regionCode, scope.year})) {
-            const QVariantList values = totalValues(table, db, scope, rules, row);
-            if (!values.isEmpty())
-                totalRows << values + titleValues(table, row);
-        }
-        added = db.executeEach(insertStatement(table), totalRows);
+        added = db.execute(insertStatement(table, rules), {scope.regionCode, scope.year});
+        requireFinite(table, db, scope, rules);
     });
     log.logLine(logLine(table, added));
     return added;

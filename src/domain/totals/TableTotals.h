@@ -17,6 +17,10 @@ struct TotalsScope {
 // the farm with the largest value.
 int createTableItog(int table, SqlEngine& db, const TotalsScope& scope, TotalsLog& log);
 
+// The SELECT of every level's total row of report table 1 … 9 for one scope (bound: region code,
+// year): the rules' values in column order, then oblm, kkhm, porm, godm.
+QString totalsLevelsQuery(int table);
+
 int CreateTable1Itog(SqlEngine& db, const TotalsScope& scope, TotalsLog& log);
 int CreateTable2Itog(SqlEngine& db, const TotalsScope& scope, TotalsLog& log);
 int CreateTable3Itog(SqlEngine& db, const TotalsScope& scope, TotalsLog& log);

@@ -15,45 +15,74 @@
 #include <cmath>
 #include <exception>
 #include <iterator>
+#include <optional>
 
 namespace {
 
-const QString kByRegion = QStringLiteral("oblm,godm,porm");
-const QString kByBreed = QStringLiteral("oblm,porm,godm");
-const QString kByTitle = QStringLiteral("oblm,kkhm,porm,godm");
 constexpr int kBreedingFarms = 20;
 constexpr int kCategoryWithoutSection = 11;
 
-// Grouped queries over one total table. Blocks made of several total rows (a breed over all
-// categories) need the computation's own sums and weighted means, so they use its rules.
+// The kinds of block of a sheet, in the order they are written.
+enum BlockKind { Region = 1, RegionBreed, Breeding, BreedingBreed, Category };
+
+// Which total rows a kind of block adds up, and the category and breed it is grouped by (0 where
+// it adds up over them).
+struct BlockQuery {
+    BlockKind kind;
+    QString condition;
+    QString category;
+    QString breed;
+};
+
+QList<BlockQuery> blockQueries(int table) {
+    // The region by breed sums the categories' breed rows; Table 4 has rows of its own for it.
+    const QString regionBreeds = table == 4 ? QStringLiteral("kkhm=0 AND porm<>0") : QStringLiteral("kkhm<>20 AND porm<>0");
+    const QString category = QStringLiteral("kkhm"), breed = QStringLiteral("porm"), none = QStringLiteral("0");
+    return {
+        {Region, QStringLiteral("kkhm=0 AND porm=0"), none, none},
+        {RegionBreed, regionBreeds, none, breed},
+        {Breeding, QStringLiteral("kkhm=20 AND porm=0"), category, breed},
+        {BreedingBreed, QStringLiteral("kkhm=20 AND porm<>0"), category, breed},
+        {Category, QStringLiteral("kkhm<>0 AND kkhm<>20 AND kkhm<>%1").arg(kCategoryWithoutSection), category, breed},
+    };
+}
+
+// Every block of one total table in one statement, in the order of the sheet: the total table is
+// read once. Blocks made of several total rows (a breed over all categories) need the
+// computation's own sums and weighted means, so they use its rules.
 class TotalsQueries {
 public:
     TotalsQueries(int table, SqlEngine& db, const TotalsExportScope& scope) : table_(table), db_(db), scope_(scope) {
         QStringList parts, values;
         for (const TotalsColumnRule& rule : totalsColumnRules(table)) {
-            parts << rule.partsSql();
+            parts << rule.rowPartsSql();
             values << QStringLiteral("%1 AS %2").arg(rule.levelSql(), rule.column);
             columns_ << rule.column;
         }
-        // One part per total row of the region and year; a block adds up the parts of its rows.
-        from_ = QStringLiteral("(SELECT %1,oblm,kkhm,porm,godm FROM %2 WHERE oblm=? AND godm=? "
-                               "GROUP BY oblm,kkhm,porm,godm)")
-                    .arg(parts.join(u','), Schema::totalsTable(table));
-        values_ = values.join(u',');
+        // Each total row goes to every block it belongs to; one grouping then makes all blocks.
+        QStringList arms;
+        for (const BlockQuery& q : blockQueries(table))
+            arms << QStringLiteral("SELECT %1 AS block,%2 AS category,%3 AS breed,* FROM parts WHERE %4")
+                        .arg(QString::number(q.kind), q.category, q.breed, q.condition);
+        sql_ = QStringLiteral("WITH parts AS MATERIALIZED (SELECT %1,oblm,kkhm,porm,godm FROM %2 WHERE oblm=? AND "
+                              "godm=?), members AS (%3) SELECT %4,block,category,breed FROM members "
+                              "GROUP BY block,category,breed ORDER BY block,category,breed")
+                   .arg(parts.join(u','), Schema::totalsTable(table), arms.join(QStringLiteral(" UNION ALL ")),
+                        values.join(u','));
     }
 
-    SqlResult rows(const QString& condition, const QString& groupBy, const QString& orderBy = {},
-                   const QVariantList& extra = {}) {
-        QString sql = QStringLiteral("SELECT %1,%2 FROM %3 WHERE %4 GROUP BY %2").arg(values_, groupBy, from_, condition);
-        if (!orderBy.isEmpty())
-            sql += QStringLiteral(" ORDER BY ") + orderBy;
-        return db_.select(sql, QVariantList{scope_.regionCode, scope_.year} + extra);
-    }
+    SqlResult blocks() { return db_.select(sql_, {scope_.regionCode, scope_.year}); }
+
+    BlockKind kind(const SqlRow& row) const { return BlockKind(row.value(columns_.size()).toInt()); }
+    QVariant category(const SqlRow& row) const { return row.value(columns_.size() + 1); }
+    QVariant breed(const SqlRow& row) const { return row.value(columns_.size() + 2); }
 
     TotalsValues values(const SqlRow& row) const {
         TotalsValues values;
-        for (const QString& column : columns_) {
-            const double value = row.value(column).toDouble();
+        // The rows begin with the rules' values in column order.
+        for (int i = 0; i < columns_.size(); ++i) {
+            const QString& column = columns_.at(i);
+            const double value = row.value(i).toDouble();
             // A block adding up several total rows can leave the range of numbers on its own.
             if (!std::isfinite(value))
                 throw TotalsOverflow(QStringLiteral("Книга итогов не записана: сумма столбца %1 итоговой таблицы %2 "
@@ -69,8 +98,12 @@ public:
         const SqlResult found = db_.select(sql, {code});
         return found.isEmpty() ? QString() : found.first().text(0);
     }
-    QString breedName(const SqlRow& row) {
-        return name(QStringLiteral("SELECT im FROM sppor WHERE kod=?"), row.value(QStringLiteral("porm")));
+    TotalsHeading breedHeading(const SqlRow& row) {
+        return TotalsHeading::breed(name(QStringLiteral("SELECT im FROM sppor WHERE kod=?"), breed(row)));
+    }
+    TotalsHeading categoryHeading(const SqlRow& row) {
+        const QString text = name(QStringLiteral("SELECT imy FROM kodkx WHERE kkx=?"), category(row));
+        return TotalsHeading::category(QLocale(QLocale::Russian).toUpper(text));
     }
 
 private:
@@ -78,13 +111,28 @@ private:
     SqlEngine& db_;
     const TotalsExportScope& scope_;
     QStringList columns_;
-    QString values_;
-    QString from_;
+    QString sql_;
 };
 
-void writeBreeds(TotalsBlockWriter& writer, TotalsQueries& queries, const SqlResult& rows) {
-    for (const SqlRow& row : rows)
-        writer.FeelTable(queries.values(row), TotalsHeading::breed(queries.breedName(row)));
+// The heading of a block, or nothing when the block is not written: only the first region row,
+// and a category's breeds only after that category's own block.
+std::optional<TotalsHeading> headingOf(TotalsQueries& queries, const SqlRow& row, QVariant& shownCategory) {
+    const bool isBreed = queries.breed(row).toInt() != 0;
+    switch (queries.kind(row)) {
+    case Region: return std::nullopt;
+    case RegionBreed:
+    case BreedingBreed: return queries.breedHeading(row);
+    case Breeding: return TotalsHeading::category(QStringLiteral("ПЛЕМЕННЫЕ ХОЗЯЙСТВА"));
+    case Category:
+        if (!isBreed) {
+            shownCategory = queries.category(row);
+            return queries.categoryHeading(row);
+        }
+        if (queries.category(row) == shownCategory)
+            return queries.breedHeading(row);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 void importEndToExcelTable(int table, Workbook& book, SqlEngine& db, const TotalsExportScope& scope, TotalsLog& log) {
@@ -93,29 +141,14 @@ void importEndToExcelTable(int table, Workbook& book, SqlEngine& db, const Total
     TotalsQueries queries(table, db, scope);
     writer.startFirstPage(scope.year, scope.regionName);
 
+    const SqlResult blocks = queries.blocks();
     // Written even without a row, so that every sheet shows the region's block.
-    const SqlResult region = queries.rows(QStringLiteral("kkhm=0 AND porm=0"), kByRegion);
-    writer.FeelTable(region.isEmpty() ? TotalsValues{} : queries.values(region.first()));
-
-    // The region by breed sums the categories' breed rows; Table 4 has rows of its own for it.
-    writeBreeds(writer, queries,
-                queries.rows(table == 4 ? QStringLiteral("kkhm=0 AND porm<>0") : QStringLiteral("kkhm<>20 AND porm<>0"),
-                             kByBreed, QStringLiteral("porm")));
-
-    const QVariant breeding = kBreedingFarms;
-    for (const SqlRow& row : queries.rows(QStringLiteral("kkhm=? AND porm=0"), kByTitle, QStringLiteral("kkhm"), {breeding}))
-        writer.FeelTable(queries.values(row), TotalsHeading::category(QStringLiteral("ПЛЕМЕННЫЕ ХОЗЯЙСТВА")));
-    writeBreeds(writer, queries, queries.rows(QStringLiteral("kkhm=? AND porm<>0"), kByTitle, QStringLiteral("porm"), {breeding}));
-
-    const SqlResult categories = queries.rows(QStringLiteral("kkhm<>0 AND kkhm<>? AND kkhm<>? AND porm=0"), kByTitle,
-                                              QStringLiteral("kkhm"), {breeding, kCategoryWithoutSection});
-    for (const SqlRow& row : categories) {
-        const QVariant category = row.value(QStringLiteral("kkhm"));
-        const QString name = queries.name(QStringLiteral("SELECT imy FROM kodkx WHERE kkx=?"), category);
-        writer.FeelTable(queries.values(row), TotalsHeading::category(QLocale(QLocale::Russian).toUpper(name)));
-        writeBreeds(writer, queries,
-                    queries.rows(QStringLiteral("kkhm=? AND porm<>0"), kByTitle, QStringLiteral("porm"), {category}));
-    }
+    const bool hasRegion = !blocks.isEmpty() && queries.kind(blocks.first()) == Region;
+    writer.FeelTable(hasRegion ? queries.values(blocks.first()) : TotalsValues{});
+    QVariant shownCategory;
+    for (const SqlRow& row : blocks)
+        if (const std::optional<TotalsHeading> heading = headingOf(queries, row, shownCategory))
+            writer.FeelTable(queries.values(row), *heading);
     log.logLine(QStringLiteral("Таблица %1 экспортирована в Excel.").arg(table));
 }
 

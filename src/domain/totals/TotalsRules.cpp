@@ -66,17 +66,28 @@ QList<TotalsColumnRule> table4SectionRules(const QStringList& section) {
     return rules;
 }
 
+// A part is a sum, or a mean's numerator and divisor summed in floating point; `sum` and `real`
+// say how one value is summed or made a floating-point part.
+QString parts(const TotalsColumnRule& rule, const QString& sum, const QString& real) {
+    if (!rule.isMean())
+        return QStringLiteral("coalesce(%1,0) AS %2").arg(sum.arg(rule.column), rule.column);
+    QStringList numerator, divisor;
+    for (const TotalsColumnRule::Term& t : rule.meanTerms) {
+        numerator << real.arg(QStringLiteral("%1*(%2)").arg(t.value, t.weight));
+        divisor << real.arg(t.weight);
+    }
+    return QStringLiteral("%1 AS %3_n,%2 AS %3_d").arg(numerator.join(u'+'), divisor.join(u'+'), rule.column);
+}
+
 } // namespace
 
 QString TotalsColumnRule::partsSql() const {
-    if (!isMean())
-        return QStringLiteral("coalesce(sum(%1),0) AS %1").arg(column);
-    QStringList numerator, divisor;
-    for (const Term& t : meanTerms) {
-        numerator << QStringLiteral("total(%1*(%2))").arg(t.value, t.weight);
-        divisor << QStringLiteral("total(%1)").arg(t.weight);
-    }
-    return QStringLiteral("%1 AS %3_n,%2 AS %3_d").arg(numerator.join(u'+'), divisor.join(u'+'), column);
+    return parts(*this, QStringLiteral("sum(%1)"), QStringLiteral("total(%1)"));
+}
+
+// total() of one value is that value in floating point, 0.0 for NULL.
+QString TotalsColumnRule::rowPartsSql() const {
+    return parts(*this, QStringLiteral("%1"), QStringLiteral("coalesce(CAST(%1 AS REAL),0.0)"));
 }
 
 QString TotalsColumnRule::levelSql() const {

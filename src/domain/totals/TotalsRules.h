@@ -19,6 +19,9 @@ struct TotalsColumnRule {
     // A part is the column's sum, or a mean's numerator (column_n) and divisor (column_d).
     // Empty cells count as 0.
     QString partsSql() const;
+    // The same parts of one row on its own, without grouping: a total row is already one category
+    // and breed, so the export takes its parts straight from it.
+    QString rowPartsSql() const;
     // The value of a level from its parts: means in floating point, 0 for a zero divisor.
     QString levelSql() const;
 };
