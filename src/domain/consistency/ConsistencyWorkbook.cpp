@@ -1,11 +1,22 @@
 #include "ConsistencyWorkbook.h"
 
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 
 namespace {
 
-const double kColumnWidths[] = {24, 16, 22, 24, 20, 6, 20, 70, 11, 11};
+// Narrow enough for a landscape page at a legible scale; longer texts wrap.
+const double kColumnWidths[] = {18, 16, 20, 16, 16, 6, 18, 44, 11, 11};
 constexpr int kCaptionRow = 3;
+
+// The findings flow over as many pages as they need, each under the heading rows.
+void setPrinting(Worksheet& sheet) {
+    PageSetup& setup = sheet.pageSetup();
+    setup.margins = {1.0, 1.0, 1.5, 1.5};
+    setup.repeatedRows = kCaptionRow;
+    setup.centerHorizontally = true;
+    fitPagesToPaper(sheet, {});
+}
 
 } // namespace
 
@@ -34,6 +45,12 @@ Workbook consistencyWorkbook(const ConsistencyReport& report, const QString& reg
         sheet.setValue({row, int(texts.size()) - 1}, finding.leftValue);
         sheet.setValue({row, int(texts.size())}, finding.rightValue);
     }
-    sheet.setBorders(CellRange({kCaptionRow, 1}, {row, int(captions.size())}), BorderStyle::Thin);
+    const CellRange table({kCaptionRow, 1}, {row, int(captions.size())});
+    sheet.changeFormat(table, [](CellFormat& f) {
+        f.wrap = true;
+        f.vertical = VerticalAlignment::Top;
+    });
+    sheet.setBorders(table, BorderStyle::Thin);
+    setPrinting(sheet);
     return book;
 }

@@ -2,6 +2,7 @@
 
 #include "FarmSheetMap.h"
 #include "domain/db/Schema.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/tables/FormCaptions.h"
 #include "domain/tables/ReportTables.h"
@@ -131,9 +132,17 @@ void setSizes(Worksheet& sheet, const FarmSheetMap& map) {
         sheet.setColumnWidth(c, kCaptionWidth / captionColumns);
     for (int c = map.columns.first(); c <= lastColumn(map); ++c)
         sheet.setColumnWidth(c, kValueWidth);
+}
+
+// Each form prints on one sheet of paper; fixed row heights keep a program from growing the
+// wrapped captions' rows past the page.
+void setPrinting(Worksheet& sheet, const FarmSheetMap& map) {
+    fixRowHeights(sheet, sheet.lastRow());
     PageSetup& setup = sheet.pageSetup();
-    setup.orientation = PageOrientation::Landscape;
-    setup.fitToWidth = true;
+    setup.printArea = CellRange({1, 1}, {sheet.lastRow(), lastColumn(map)});
+    setup.onePage = true;
+    setup.centerHorizontally = true;
+    fitPagesToPaper(sheet, {});
 }
 
 } // namespace
@@ -152,6 +161,7 @@ Workbook makeFarmTemplate() {
         writeRowCaptions(sheet, map, rows);
         if (t == 4)
             writeTable4Groups(sheet, map);
+        setPrinting(sheet, map);
     }
     return book;
 }

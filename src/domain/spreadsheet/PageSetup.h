@@ -28,7 +28,9 @@ struct PageSetup {
     PageMargins margins;
     bool fitToWidth = false;
     int scale = 100;                // percent, 10 to 400; an upper bound when fitting
-    int rowsPerPage = 0;            // when above 0, a page ends after every that many rows
+    int rowsPerPage = 0;            // when above 0, a page ends after every that many rows below repeatedRows
+    int repeatedRows = 0;           // rows 1 to this are printed again atop every page
+    bool onePage = false;           // the printed area is one designed page, to fit whole
     std::vector<int> breaksAfterRows;  // further manual breaks: a page ends after these rows
     std::optional<CellRange> printArea;
     bool centerHorizontally = false;

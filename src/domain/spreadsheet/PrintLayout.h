@@ -23,8 +23,9 @@ void fitPagesToPaper(Worksheet& sheet, const std::vector<int>& breaks);
 
 // A sheet's designed pages against its paper, in points at the sheet's print scale. Columns are
 // measured as the widest of the spreadsheet programs prints them; a designed page is the rows
-// between two manual breaks (without any, the rows flow over as many pages as they need and
-// only the width is checked).
+// between two manual breaks, or the whole printed area with onePage, each below the repeated
+// heading rows. Without either, the rows flow over as many pages as they need: the heading and
+// each single row must fit.
 struct PrintFit {
     double width;       // the printed columns
     double height;      // the tallest designed page
@@ -33,6 +34,10 @@ struct PrintFit {
     bool fits() const { return width <= paperWidth && height <= paperHeight; }
 };
 PrintFit printFit(const Worksheet& sheet);
+
+// Gives rows 1 … lastRow without a height of their own the sheet's default height, so that no
+// program grows a row with wrapped text past its designed page.
+void fixRowHeights(Worksheet& sheet, int lastRow);
 
 // The sheets whose designed pages do not fit their paper, each as
 // "табл3: 812 × 530 пт на листе 785 × 539 пт"; empty when every page prints on one sheet of paper.
