@@ -17,6 +17,7 @@ constexpr int kHeaderTop = 6;
 constexpr int kTitleRow = 2;
 constexpr double kValueWidth = 9;
 constexpr double kCaptionWidth = 30;
+constexpr double kNamesLineHeight = 36; // three lines of the form's type
 
 CellFormat plain(bool bold = false, HorizontalAlignment horizontal = HorizontalAlignment::General) {
     CellFormat f;
@@ -78,6 +79,16 @@ void writeTitle(Worksheet& sheet, const FarmSheetMap& map) {
     caption(sheet, CellAddress{year.row, year.column + 1}, QStringLiteral("ГОДУ"), plain(true));
 }
 
+// The names of the title's codes, written with the values, wrap across the form's whole width
+// rather than run past the printed page.
+void writeNamesLine(Worksheet& sheet) {
+    CellFormat format = plain();
+    format.wrap = true;
+    format.vertical = VerticalAlignment::Top;
+    caption(sheet, CellRange({kFarmNamesRow, 1}, {kFarmNamesRow, sheet.lastColumn()}), {}, format);
+    sheet.setRowHeight(kFarmNamesRow, kNamesLineHeight);
+}
+
 void writeColumnCaptions(Worksheet& sheet, const FarmSheetMap& map, const HeaderCaptions& captions, int bottom) {
     if (map.columns.first() > 1)
         caption(sheet, CellRange({kHeaderTop, 1}, {bottom, map.columns.first() - 1}), captions.rowCaption);
@@ -134,12 +145,10 @@ void setSizes(Worksheet& sheet, const FarmSheetMap& map) {
         sheet.setColumnWidth(c, kValueWidth);
 }
 
-// Each form prints on one sheet of paper; fixed row heights keep a program from growing the
-// wrapped captions' rows past the page.
-void setPrinting(Worksheet& sheet, const FarmSheetMap& map) {
-    fixRowHeights(sheet, sheet.lastRow());
+// Each form prints whole on one sheet of paper.
+void setPrinting(Worksheet& sheet) {
     PageSetup& setup = sheet.pageSetup();
-    setup.printArea = CellRange({1, 1}, {sheet.lastRow(), lastColumn(map)});
+    setup.printArea = CellRange({1, 1}, {sheet.lastRow(), sheet.lastColumn()});
     setup.onePage = true;
     setup.centerHorizontally = true;
     fitPagesToPaper(sheet, {});
@@ -154,6 +163,7 @@ Workbook makeFarmTemplate() {
         Worksheet& sheet = book.addSheet(map.sheetName());
         setSizes(sheet, map);
         writeTitle(sheet, map);
+        writeNamesLine(sheet);
         QStringList rows;
         const HeaderCaptions columns = captionsOf(map, rows);
         const int firstRow = map.rows.first() - (captionsAbove(map) || t == 4 ? 2 : 1);
@@ -161,7 +171,7 @@ Workbook makeFarmTemplate() {
         writeRowCaptions(sheet, map, rows);
         if (t == 4)
             writeTable4Groups(sheet, map);
-        setPrinting(sheet, map);
+        setPrinting(sheet);
     }
     return book;
 }

@@ -59,7 +59,6 @@ Worksheet& makeTemplate(Workbook& book) {
 
 // A long list prints over several pages of kPageRows titles, each under the heading rows.
 void setPrinting(Worksheet& sheet) {
-    fixRowHeights(sheet, sheet.lastRow());
     PageSetup& setup = sheet.pageSetup();
     setup.margins = {1.0, 1.0, 1.5, 1.5};
     setup.repeatedRows = kCaptionRow;

@@ -142,12 +142,6 @@ void fitPagesToPaper(Worksheet& sheet, const std::vector<int>& breaks) {
     setup.fitToWidth = false;
 }
 
-void fixRowHeights(Worksheet& sheet, int lastRow) {
-    for (int row = 1; row <= lastRow; ++row)
-        if (!sheet.rowHeights().contains(row))
-            sheet.setRowHeight(row, sheet.defaultRowHeight());
-}
-
 PrintFit printFit(const Worksheet& sheet) {
     const std::vector<int> breaks = pageBreakRows(sheet);
     const CellRange printed = printedRange(sheet);

@@ -35,10 +35,6 @@ struct PrintFit {
 };
 PrintFit printFit(const Worksheet& sheet);
 
-// Gives rows 1 … lastRow without a height of their own the sheet's default height, so that no
-// program grows a row with wrapped text past its designed page.
-void fixRowHeights(Worksheet& sheet, int lastRow);
-
 // The sheets whose designed pages do not fit their paper, each as
 // "табл3: 812 × 530 пт на листе 785 × 539 пт"; empty when every page prints on one sheet of paper.
 QStringList sheetsOverflowingPaper(const Workbook& book);
