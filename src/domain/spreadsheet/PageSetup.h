@@ -21,8 +21,9 @@ struct PageMargins {
 // Spreadsheet programs ignore manual page breaks when a sheet is set to fit a page, and add
 // breaks of their own when a page's rows do not fit its height. So a sheet with manual breaks is
 // printed at a fixed scale: the largest, up to scale, at which every page's rows fit its height
-// and, with fitToWidth, the used columns fit its width. So is a onePage sheet, the whole printed
-// area being its one page; without breaks or onePage, fitToWidth leaves the scale to the program.
+// and, with fitToWidth, the used columns fit its width (onePage: the whole printed area is that
+// page). Without breaks, fitToWidth leaves the scale to the program: to fit the width, with
+// onePage the whole page.
 struct PageSetup {
     PageOrientation orientation = PageOrientation::Portrait;
     PaperSize paper = PaperSize::A4;
