@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Prints the totals workbook of a synthetic region (120 farms, three breeds each, all nine tables)
-through LibreOffice Calc into PDF and compares the printed page count with the designed one (the
-manual page breaks of every sheet plus one). Run by hand after a build:
+"""Prints the workbooks of a synthetic region (120 farms, three breeds each, all nine tables): the
+totals workbook, the first farm's workbook and the status report, through LibreOffice Calc into PDF
+and compares each one's printed page count with the designed one (the manual page breaks of every
+sheet plus one). Run by hand after a build:
     /usr/bin/python3 scripts/print_check.py [build/src/stavor]
 Needs openpyxl and LibreOffice (soffice)."""
 import os
@@ -14,6 +15,7 @@ import tempfile
 import openpyxl
 
 REGION, YEAR = "Оренбургская область", "2026"
+DISTRICT, FARM = "Акбулакский район", "СПК «Колхоз имени Кирова»"
 CATEGORIES = [11, 12, 13, 21, 22, 23, 24]
 
 
@@ -28,24 +30,37 @@ def fill(database):
                 values = [(farm * 31 + k * 17 + breed * 7) % 200 + 1 for k in range(len(cells))]
                 title = [56, farm // 12 + 1, farm + 1, CATEGORIES[farm % 7], (farm + breed) % 8 + 1, int(YEAR)]
                 db.execute(insert, values + title)
+    db.execute("INSERT INTO kodra(kodr, kodraj, im) VALUES(56, 1, ?)", (DISTRICT,))
+    db.execute("INSERT INTO kodxoz(kodr, kodraj, kodx, im) VALUES(56, 1, 1, ?)", (FARM,))
     db.commit()
+
+
+def pages(book):
+    """The designed and the printed page count of a workbook."""
+    designed = sum(len(ws.row_breaks.brk) + 1 for ws in openpyxl.load_workbook(book).worksheets)
+    subprocess.run(["soffice", "--headless", "--convert-to", "pdf", "--outdir", os.path.dirname(book), book],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with open(book[:-len("xlsx")] + "pdf", "rb") as pdf:
+        return designed, len(re.findall(rb"/Type\s*/Page[^s]", pdf.read()))
 
 
 def main():
     stavor = sys.argv[1] if len(sys.argv) > 1 else "build/src/stavor"
     home = tempfile.mkdtemp(prefix="stavor-print-")
-    totals = [stavor, "totals", "--home", home, "--region", REGION, "--year", YEAR]
-    subprocess.run(totals, check=True, stdout=subprocess.DEVNULL)  # creates the database
+    region = ["--home", home, "--region", REGION, "--year", YEAR]
+    subprocess.run([stavor, "totals"] + region, check=True, stdout=subprocess.DEVNULL)  # creates the database
     fill(os.path.join(home, "stavor.mdb"))
-    subprocess.run(totals + ["--export"], check=True, stdout=subprocess.DEVNULL)
-    book = os.path.join(home, "doc", "outstavor.xlsx")
-    designed = sum(len(ws.row_breaks.brk) + 1 for ws in openpyxl.load_workbook(book).worksheets)
-    subprocess.run(["soffice", "--headless", "--convert-to", "pdf", "--outdir", os.path.dirname(book), book],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    with open(book[:-len("xlsx")] + "pdf", "rb") as pdf:
-        printed = len(re.findall(rb"/Type\s*/Page[^s]", pdf.read()))
-    print(f"designed pages {designed}, printed by LibreOffice {printed} ({home})")
-    return 0 if designed == printed else 1
+    farm = ["--district", DISTRICT, "--farm", FARM, "--category", "Сельскохозяйственные организации",
+            "--breed", "Калмыцкая"]
+    runs = {"outstavor": ["totals", "--export"], "stavor": ["farm-workbook"] + farm, "spravka": ["status", "--export"]}
+    failed = 0
+    for name, command in runs.items():
+        subprocess.run([stavor] + command + region, check=True, stdout=subprocess.DEVNULL)
+        designed, printed = pages(os.path.join(home, "doc", name + ".xlsx"))
+        print(f"{name}.xlsx: designed pages {designed}, printed by LibreOffice {printed}")
+        failed += designed != printed
+    print(home)
+    return 1 if failed else 0
 
 
 sys.exit(main())

@@ -2,6 +2,7 @@
 
 #include "FarmSheetMap.h"
 #include "domain/db/Schema.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/tables/FormCaptions.h"
 #include "domain/tables/ReportTables.h"
@@ -16,6 +17,7 @@ constexpr int kHeaderTop = 6;
 constexpr int kTitleRow = 2;
 constexpr double kValueWidth = 9;
 constexpr double kCaptionWidth = 30;
+constexpr double kNamesLineHeight = 36; // three lines of the form's type
 
 CellFormat plain(bool bold = false, HorizontalAlignment horizontal = HorizontalAlignment::General) {
     CellFormat f;
@@ -77,6 +79,16 @@ void writeTitle(Worksheet& sheet, const FarmSheetMap& map) {
     caption(sheet, CellAddress{year.row, year.column + 1}, QStringLiteral("ГОДУ"), plain(true));
 }
 
+// The names of the title's codes, written with the values, wrap across the form's whole width
+// rather than run past the printed page.
+void writeNamesLine(Worksheet& sheet) {
+    CellFormat format = plain();
+    format.wrap = true;
+    format.vertical = VerticalAlignment::Top;
+    caption(sheet, CellRange({kFarmNamesRow, 1}, {kFarmNamesRow, sheet.lastColumn()}), {}, format);
+    sheet.setRowHeight(kFarmNamesRow, kNamesLineHeight);
+}
+
 void writeColumnCaptions(Worksheet& sheet, const FarmSheetMap& map, const HeaderCaptions& captions, int bottom) {
     if (map.columns.first() > 1)
         caption(sheet, CellRange({kHeaderTop, 1}, {bottom, map.columns.first() - 1}), captions.rowCaption);
@@ -131,9 +143,15 @@ void setSizes(Worksheet& sheet, const FarmSheetMap& map) {
         sheet.setColumnWidth(c, kCaptionWidth / captionColumns);
     for (int c = map.columns.first(); c <= lastColumn(map); ++c)
         sheet.setColumnWidth(c, kValueWidth);
+}
+
+// Each form prints whole on one sheet of paper.
+void setPrinting(Worksheet& sheet) {
     PageSetup& setup = sheet.pageSetup();
-    setup.orientation = PageOrientation::Landscape;
-    setup.fitToWidth = true;
+    setup.printArea = CellRange({1, 1}, {sheet.lastRow(), sheet.lastColumn()});
+    setup.onePage = true;
+    setup.centerHorizontally = true;
+    fitPagesToPaper(sheet, {});
 }
 
 } // namespace
@@ -145,6 +163,7 @@ Workbook makeFarmTemplate() {
         Worksheet& sheet = book.addSheet(map.sheetName());
         setSizes(sheet, map);
         writeTitle(sheet, map);
+        writeNamesLine(sheet);
         QStringList rows;
         const HeaderCaptions columns = captionsOf(map, rows);
         const int firstRow = map.rows.first() - (captionsAbove(map) || t == 4 ? 2 : 1);
@@ -152,6 +171,7 @@ Workbook makeFarmTemplate() {
         writeRowCaptions(sheet, map, rows);
         if (t == 4)
             writeTable4Groups(sheet, map);
+        setPrinting(sheet);
     }
     return book;
 }

@@ -2,6 +2,7 @@
 
 #include "StatusColumns.h"
 #include "domain/db/SqlResult.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 
 namespace {
@@ -12,6 +13,7 @@ constexpr int kGroupRow = 4;
 constexpr int kFirstTitleColumn = 2;
 constexpr int kLastTitleColumn = 7;
 constexpr int kFirstMarkColumn = 8;
+constexpr int kPageRows = 40;
 
 CellFormat centred(bool bold = false, double size = 10) {
     CellFormat format;
@@ -48,23 +50,24 @@ Worksheet& makeTemplate(Workbook& book) {
         heading(sheet, CellAddress{kCaptionRow, c}, QString::fromUtf8(columns.at(size_t(c - 1)).caption), centred(true));
     for (int c = 1; c <= last; ++c)
         sheet.setColumnWidth(c, columns.at(size_t(c - 1)).width + 2);
+    sheet.setRowHeight(1, 21);
+    sheet.setRowHeight(2, 18);
     sheet.setRowHeight(kCaptionRow, 27);
     sheet.setBorders(CellRange({kGroupRow, 1}, {kCaptionRow, last}), BorderStyle::Thin);
-
-    PageSetup& setup = sheet.pageSetup();
-    setup.orientation = PageOrientation::Landscape;
-    setup.fitToWidth = true;
-    setup.centerHorizontally = true;
     return sheet;
 }
 
-} // namespace
+// A long list prints over several pages of kPageRows titles, each under the heading rows.
+void setPrinting(Worksheet& sheet) {
+    PageSetup& setup = sheet.pageSetup();
+    setup.margins = {1.0, 1.0, 1.5, 1.5};
+    setup.repeatedRows = kCaptionRow;
+    setup.rowsPerPage = kPageRows;
+    setup.centerHorizontally = true;
+    fitPagesToPaper(sheet, pageBreakRows(sheet));
+}
 
-Workbook buildStatusWorkbook(const SqlResult& rows) {
-    Workbook book;
-    Worksheet& sheet = makeTemplate(book);
-    if (rows.isEmpty())
-        return book;
+void writeRows(Worksheet& sheet, const SqlResult& rows) {
     const int columns = int(statusReportColumns().size());
     ValueGrid values;
     for (const SqlRow& row : rows) {
@@ -77,5 +80,15 @@ Workbook buildStatusWorkbook(const SqlResult& rows) {
     const CellRange body({kFirstRow, 1}, {kFirstRow + rows.size() - 1, columns});
     sheet.setFormat(body, centred());
     sheet.setBorders(body, BorderStyle::Thin);
+}
+
+} // namespace
+
+Workbook buildStatusWorkbook(const SqlResult& rows) {
+    Workbook book;
+    Worksheet& sheet = makeTemplate(book);
+    if (!rows.isEmpty())
+        writeRows(sheet, rows);
+    setPrinting(sheet);
     return book;
 }

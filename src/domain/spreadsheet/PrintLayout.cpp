@@ -48,17 +48,32 @@ double widthPoints(const Worksheet& sheet, const CellRange& range) {
     return printedColumnsWidth(sheet, range.first().column, range.last().column);
 }
 
-// The tallest run of rows between breaks; without breaks, the tallest single row.
+double rowsHeight(const Worksheet& sheet, int first, int last) {
+    double height = 0;
+    for (int r = first; r <= last; ++r)
+        height += sizeOr(sheet.rowHeights(), r, sheet.defaultRowHeight());
+    return height;
+}
+
+bool pagesDesigned(const Worksheet& sheet, const std::vector<int>& breaks) {
+    return !breaks.empty() || sheet.pageSetup().onePage;
+}
+
+// The tallest page with its repeated heading; where rows flow freely, the heading and the
+// tallest single row below it.
 double tallestPage(const Worksheet& sheet, const CellRange& range, const std::vector<int>& breaks) {
+    const int headingRows = sheet.pageSetup().repeatedRows;
+    const double heading = rowsHeight(sheet, range.first().row, std::min(headingRows, range.last().row));
+    const bool flowing = !pagesDesigned(sheet, breaks);
     double tallest = 0;
     double page = 0;
     auto nextBreak = breaks.begin();
     for (int r = range.first().row; r <= range.last().row; ++r) {
-        const double row = sizeOr(sheet.rowHeights(), r, sheet.defaultRowHeight());
-        page = breaks.empty() ? row : page + row;
+        const double row = rowsHeight(sheet, r, r);
+        page = flowing && r > headingRows ? heading + row : page + row;
         tallest = std::max(tallest, page);
         if (nextBreak != breaks.end() && *nextBreak == r) {
-            page = 0;
+            page = heading;
             ++nextBreak;
         }
     }
@@ -85,7 +100,8 @@ std::vector<int> pageBreakRows(const Worksheet& sheet) {
         if (row >= printed.first().row && row < printed.last().row)
             breaks.push_back(row);
     if (setup.rowsPerPage > 0)
-        for (int row = printed.first().row - 1 + setup.rowsPerPage; row < printed.last().row; row += setup.rowsPerPage)
+        for (int row = std::max(printed.first().row - 1, setup.repeatedRows) + setup.rowsPerPage;
+             row < printed.last().row; row += setup.rowsPerPage)
             breaks.push_back(row);
     std::sort(breaks.begin(), breaks.end());
     breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
@@ -101,7 +117,7 @@ int printScale(const Worksheet& sheet, const std::vector<int>& breaks) {
     int scale = setup.scale;
     if (setup.fitToWidth)
         scale = std::min(scale, scaleToFit(area.width, widthPoints(sheet, printed)));
-    if (!breaks.empty())
+    if (pagesDesigned(sheet, breaks))
         scale = std::min(scale, scaleToFit(area.height, tallestPage(sheet, printed, breaks)));
     return std::clamp(scale, kMinScale, kMaxScale);
 }

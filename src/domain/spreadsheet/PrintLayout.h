@@ -23,8 +23,9 @@ void fitPagesToPaper(Worksheet& sheet, const std::vector<int>& breaks);
 
 // A sheet's designed pages against its paper, in points at the sheet's print scale. Columns are
 // measured as the widest of the spreadsheet programs prints them; a designed page is the rows
-// between two manual breaks (without any, the rows flow over as many pages as they need and
-// only the width is checked).
+// between two manual breaks, or the whole printed area with onePage, each below the repeated
+// heading rows. Without either, the rows flow over as many pages as they need: the heading and
+// each single row must fit.
 struct PrintFit {
     double width;       // the printed columns
     double height;      // the tallest designed page

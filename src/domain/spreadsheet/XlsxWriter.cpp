@@ -114,9 +114,11 @@ void writeLibraryPageSetup(lxw_worksheet* target, const Worksheet& sheet) {
         check(worksheet_print_area(target, area.first().row - 1, area.first().column - 1, area.last().row - 1,
                                    area.last().column - 1));
     }
+    if (setup.repeatedRows > 0)
+        check(worksheet_repeat_rows(target, 0, lxw_row_t(setup.repeatedRows - 1)));
     std::vector<int> breaks = pageBreakRows(sheet);
     if (breaks.empty() && setup.fitToWidth) {
-        worksheet_fit_to_pages(target, 1, 0);
+        worksheet_fit_to_pages(target, 1, setup.onePage ? 1 : 0);
         return;
     }
     worksheet_set_print_scale(target, static_cast<std::uint16_t>(printScale(sheet, breaks)));

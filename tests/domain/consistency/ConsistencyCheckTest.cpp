@@ -4,6 +4,7 @@
 #include "XlsxReadBack.h"
 #include "domain/consistency/ConsistencyCheck.h"
 #include "domain/consistency/ConsistencyWorkbook.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/spreadsheet/XlsxWriter.h"
 
@@ -150,6 +151,21 @@ TEST_F(ConsistencyCheckTest, WorkbookHasHeadingCountAndOneRowAFinding) {
     EXPECT_EQ(value("I4").toInt(), 40);
     EXPECT_EQ(value("J6").toInt(), 40);
     EXPECT_FALSE(value("A7").isValid());
+}
+
+// The findings flow over the pages under the repeated heading, every column across the paper.
+TEST_F(ConsistencyCheckTest, WorkbookPrintsAllColumnsUnderTheHeadingOnEveryPage) {
+    storeTitle({}, {{{1, "tm122"}, 40}}, {1});
+    storeTitle({.khm = 2}, kHerd);
+    const ConsistencyReport report = checkConsistency(home.db(), "56", "2026");
+    ASSERT_FALSE(report.findings.isEmpty());
+    const Workbook book = consistencyWorkbook(report, "Оренбургская область", "2026");
+    EXPECT_EQ(sheetsOverflowingPaper(book), QStringList{});
+    const QJsonObject sheet = sheetOf(
+        readXlsx(saveXlsxToDoc(book, home.path(), QString::fromLatin1(kConsistencyWorkbookFile))), "Проверка");
+    EXPECT_EQ(sheet.value("printTitleRows").toString(), "$1:$3");
+    EXPECT_EQ(sheet.value("scale").toInt(), book.sheetAt(0).pageSetup().scale);
+    EXPECT_EQ(sheet.value("orientation").toString(), "landscape");
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 #include "domain/farmworkbook/FarmSheetValues.h"
 #include "domain/farmworkbook/FarmWorkbook.h"
 #include "domain/spreadsheet/CellAddress.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/spreadsheet/XlsxWriter.h"
 #include "domain/tables/ReportTables.h"
 #include "domain/tables/TableDefinition.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -137,6 +139,37 @@ TEST_F(FarmWorkbookTest, SheetsCarryTheFormsHeadingAndCaptions) {
     EXPECT_EQ(cellValue(sheet, "A14").toString(), "2-Х ЛЕТ");
     const QJsonObject value = sheet.value("cells").toObject().value("M15").toObject();
     EXPECT_EQ(value.value("border").toArray().at(0).toString(), "thin");
+}
+
+// Each form is one printed page: all of the sheet, at a fixed scale at which the widest-measuring
+// program still fits it on its sheet of paper.
+TEST_F(FarmWorkbookTest, EachFormPrintsWholeOnOneSheetOfPaper) {
+    storeAll();
+    QList<int> all;
+    for (int t = 1; t <= Schema::kReportTableCount; ++t)
+        all << t;
+    const Workbook book = buildFarmWorkbook(home.db(), kTitle, all);
+    EXPECT_EQ(sheetsOverflowingPaper(book), QStringList{});
+    const QString path = home.file("book.xlsx");
+    saveXlsx(book, path);
+    const QJsonArray written = readXlsx(path).value("sheets").toArray();
+    ASSERT_EQ(written.size(), book.sheetCount());
+    for (int i = 0; i < book.sheetCount(); ++i) {
+        const Worksheet& sheet = book.sheetAt(i);
+        SCOPED_TRACE(sheet.name().toStdString());
+        const PageSetup& setup = sheet.pageSetup();
+        EXPECT_TRUE(setup.onePage);
+        ASSERT_TRUE(setup.printArea);
+        sheet.forEachCell([&](CellAddress cell, const CellValue&, FormatId) {
+            EXPECT_TRUE(setup.printArea->contains(cell)) << cell.row << ":" << cell.column;
+        });
+        const QJsonObject back = written.at(i).toObject();
+        EXPECT_EQ(back.value("rowBreaks").toArray().size(), 0);
+        EXPECT_FALSE(back.value("fitToPage").toBool());
+        EXPECT_EQ(back.value("scale").toInt(), setup.scale);
+        EXPECT_EQ(back.value("orientation").toString(),
+                  setup.orientation == PageOrientation::Landscape ? "landscape" : "portrait");
+    }
 }
 
 } // namespace

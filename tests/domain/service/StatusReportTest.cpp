@@ -3,6 +3,7 @@
 #include "XlsxReadBack.h"
 #include "domain/service/StatusReport.h"
 #include "domain/service/StatusWorkbook.h"
+#include "domain/spreadsheet/PrintLayout.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/spreadsheet/XlsxWriter.h"
 
@@ -127,6 +128,35 @@ TEST_F(StatusReportTest, AnEmptyReportGivesTheHeadingsAlone) {
                                   .toObject();
     EXPECT_TRUE(cells.contains("B5"));
     EXPECT_FALSE(cells.contains("A6"));
+}
+
+// Forty titles a page under the repeated heading rows, at a scale that fits a page's width and
+// height on its sheet of paper.
+TEST_F(StatusReportTest, ALongReportPrintsPagesOfFortyTitlesUnderTheHeading) {
+    const struct {
+        int titles;
+        QJsonArray breaks;
+    } cases[] = {{0, {}}, {40, {}}, {100, {45, 85}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.titles);
+        TempProgramFolder folder;
+        for (int farm = 1; farm <= c.titles; ++farm)
+            storeFarmRow(folder.db(), 1 + farm % 9, FarmTitle{.khm = farm});
+        if (c.titles > 0) {
+            ASSERT_EQ(buildStatusReport(folder.db(), kRegion, "2026"), std::nullopt);
+        }
+        const Workbook book = buildStatusWorkbook(statusReportRows(folder.db()));
+        EXPECT_EQ(sheetsOverflowingPaper(book), QStringList{});
+        const QJsonObject sheet = readXlsx(saveXlsxToDoc(book, folder.path(), QString::fromLatin1(kStatusWorkbookFile)))
+                                      .value("sheets")
+                                      .toArray()
+                                      .first()
+                                      .toObject();
+        EXPECT_EQ(sheet.value("rowBreaks").toArray(), c.breaks);
+        EXPECT_EQ(sheet.value("printTitleRows").toString(), "$1:$5");
+        EXPECT_FALSE(sheet.value("fitToPage").toBool());
+        EXPECT_EQ(sheet.value("scale").toInt(), book.sheetAt(0).pageSetup().scale);
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@ struct BreakCase {
     std::vector<int> breaksAfterRows;
     std::optional<CellRange> printArea;
     std::vector<int> expected;
+    int repeatedRows = 0;
 };
 
 class PageBreaks : public ::testing::TestWithParam<BreakCase> {};
@@ -23,6 +24,7 @@ TEST_P(PageBreaks, EndPagesBelowTheLastPrintedRow) {
     sheet.pageSetup().rowsPerPage = c.rowsPerPage;
     sheet.pageSetup().breaksAfterRows = c.breaksAfterRows;
     sheet.pageSetup().printArea = c.printArea;
+    sheet.pageSetup().repeatedRows = c.repeatedRows;
     EXPECT_EQ(pageBreakRows(sheet), c.expected);
 }
 
@@ -31,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BreakCase{200, 70, {}, {}, {70, 140}}, BreakCase{140, 70, {}, {}, {70}},
                       BreakCase{70, 70, {}, {}, {}}, BreakCase{150, 70, {500, 30, 70}, {}, {30, 70, 140}},
                       BreakCase{150, 0, {40}, {}, {40}},
-                      BreakCase{150, 70, {}, CellRange({5, 1}, {150, 10}), {74, 144}}));
+                      BreakCase{150, 70, {}, CellRange({5, 1}, {150, 10}), {74, 144}},
+                      BreakCase{100, 40, {}, {}, {45, 85}, 5}));
 
 struct ScaleCase {
     PageOrientation orientation;
@@ -39,6 +42,7 @@ struct ScaleCase {
     bool fitToWidth;
     double columnWidth;  // of columns 1 to 10
     int expected;
+    int repeatedRows = 0; // printed again atop every page, beside its 70 rows
 };
 
 class PrintScale : public ::testing::TestWithParam<ScaleCase> {};
@@ -57,6 +61,7 @@ TEST_P(PrintScale, LetsEveryPageFitThePaper) {
     setup.orientation = c.orientation;
     setup.fitToWidth = c.fitToWidth;
     setup.rowsPerPage = 70;
+    setup.repeatedRows = c.repeatedRows;
     EXPECT_EQ(printScale(sheet, pageBreakRows(sheet)), c.expected);
 }
 
@@ -66,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrintScale,
                                            ScaleCase{PageOrientation::Landscape, 10, false, 5, 69},
                                            ScaleCase{PageOrientation::Portrait, 10, true, 20, 34},
                                            ScaleCase{PageOrientation::Portrait, 10, false, 20, 100},
-                                           ScaleCase{PageOrientation::Portrait, 200, true, 100, 10}));
+                                           ScaleCase{PageOrientation::Portrait, 200, true, 100, 10},
+                                           ScaleCase{PageOrientation::Portrait, 10, false, 5, 91, 10}));
 
 // A sheet of `columns` columns of one width and `rows` rows of one height, on A4 with 1 cm margins.
 Worksheet& gridSheet(Workbook& book, const QString& name, int columns, double width, int rows, double height) {
@@ -87,6 +93,8 @@ struct FitCase {
     int rowsPerPage; // 0: the rows flow over the pages
     bool fitToWidth;
     bool fits;
+    bool onePage = false;
+    int repeatedRows = 0;
 };
 
 // Columns count as the widest program prints them: a width of 9 is 68 points (Excel: 68 pixels of
@@ -100,6 +108,10 @@ TEST(PrintFitTest, DesignedPagesAreMeasuredInBothDimensions) {
         {"tallScaled", 7, 9, 12, 70, false, true},      // 840 high at 100 %: the scale shrinks it
         {"flowing", 7, 9, 15, 0, false, true},          // no breaks: any height flows on
         {"flowingTooWide", 10, 9, 15, 0, false, false}, // 680 wide, nothing scales it
+        {"onePage", 7, 9, 15, 0, false, true, true},     // 4500 high, scaled to 17 %
+        {"onePageTooTall", 7, 9, 30, 0, false, false, true}, // 9000 high: even 10 % is too large
+        {"flowingHeading", 7, 9, 15, 0, false, true, false, 51},        // 765 with one row below
+        {"flowingHeadingTooTall", 7, 9, 15, 0, false, false, false, 52}, // 795
     };
     Workbook book;
     QStringList overflowing;
@@ -107,6 +119,8 @@ TEST(PrintFitTest, DesignedPagesAreMeasuredInBothDimensions) {
         Worksheet& sheet = gridSheet(book, c.name, c.columns, c.width, 300, c.rowHeight);
         sheet.pageSetup().rowsPerPage = c.rowsPerPage;
         sheet.pageSetup().fitToWidth = c.fitToWidth;
+        sheet.pageSetup().onePage = c.onePage;
+        sheet.pageSetup().repeatedRows = c.repeatedRows;
         const PrintFit fit = printFit(sheet);
         EXPECT_EQ(fit.fits(), c.fits) << c.name << " " << fit.width << " × " << fit.height;
         EXPECT_NEAR(fit.paperWidth, 538.6, 0.1);

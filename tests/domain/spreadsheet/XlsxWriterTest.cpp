@@ -136,6 +136,22 @@ TEST_F(XlsxFile, PrintSetupAndPageBreaksReachTheFile) {
     EXPECT_EQ(fitted.value(QStringLiteral("rowBreaks")).toArray(), QJsonArray());
 }
 
+// Fitted whole onto one page, the programs fit its height too; the heading rows repeat on a page.
+TEST_F(XlsxFile, OnePageFitAndRepeatedHeadingReachTheFile) {
+    Workbook book;
+    Worksheet& sheet = book.addSheet(QStringLiteral("table1"));
+    sheet.setValue({90, 12}, 1);
+    sheet.pageSetup().fitToWidth = true;
+    sheet.pageSetup().onePage = true;
+    sheet.pageSetup().repeatedRows = 2;
+    saveXlsx(book, path());
+    const QJsonObject written = sheetOf(readXlsx(path()), QStringLiteral("table1"));
+    EXPECT_TRUE(written.value(QStringLiteral("fitToPage")).toBool());
+    EXPECT_EQ(written.value(QStringLiteral("fitToWidth")).toInt(), 1);
+    EXPECT_EQ(written.value(QStringLiteral("fitToHeight")).toInt(), 1);
+    EXPECT_EQ(written.value(QStringLiteral("printTitleRows")).toString(), QStringLiteral("$1:$2"));
+}
+
 TEST_F(XlsxFile, PrintAreaReachesTheFile) {
     Workbook book;
     Worksheet& sheet = book.addSheet(QStringLiteral("Справка"));

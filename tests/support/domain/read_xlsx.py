@@ -43,6 +43,7 @@ def sheet_json(ws):
         "fitToHeight": int(setup.fitToHeight if setup.fitToHeight is not None else 1),
         "margins": [margins.left, margins.right, margins.top, margins.bottom],
         "printArea": print_area(ws),
+        "printTitleRows": ws.print_title_rows or "",
         "columnWidths": {k: d.width for k, d in ws.column_dimensions.items() if d.customWidth},
         "rowHeights": {str(k): d.height for k, d in ws.row_dimensions.items() if d.height is not None},
     }
