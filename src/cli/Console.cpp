@@ -11,3 +11,8 @@ void print(std::FILE* stream, const QString& text) {
 
 void printOut(const QString& text) { print(stdout, text); }
 void printError(const QString& text) { print(stderr, text); }
+
+void printLines(const QStringList& lines) {
+    for (const QString& line : lines)
+        printOut(line);
+}

@@ -12,8 +12,7 @@ int run(const CommandArgs& args) {
     QList<FarmFileImport> files;
     for (const QString& path : args.arguments())
         files << importFarmWorkbook(data->db(), path);
-    for (const QString& line : farmImportReport(files))
-        printOut(line);
+    printLines(farmImportReport(files));
     return farmImportExitCode(files);
 }
 

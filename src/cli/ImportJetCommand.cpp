@@ -14,8 +14,7 @@ int run(const CommandArgs& args) {
     const ImportOptions options{args.isSet(QStringLiteral("merge")), args.isSet(QStringLiteral("skip-bad"))};
     const ImportReport report = importDatabase(data->db(), *source, data->programFolder(), options,
                                                QDateTime::currentDateTime());
-    for (const QString& line : report.lines)
-        printOut(line);
+    printLines(report.lines);
     if (report.done)
         return 0;
     printError(QStringLiteral("Импорт не выполнен: есть непринятые строки. Принять остальные — параметр --skip-bad."));

@@ -12,8 +12,7 @@ constexpr int kSomeRefused = 3;
 int run(const CommandArgs& args) {
     const auto data = args.openProgramFolder();
     const ReceiveReport report = receiveData(data->db(), data->programFolder());
-    for (const QString& line : report.lines)
-        printOut(line);
+    printLines(report.lines);
     if (report.refusedFiles.isEmpty())
         return 0;
     printError(QStringLiteral("Не приняты файлы: %1.").arg(report.refusedFiles.join(QStringLiteral(", "))));

@@ -9,8 +9,7 @@ namespace {
 
 int run(const CommandArgs& args) {
     const auto data = args.openProgramFolder();
-    for (const QString& message : restoredMessages(restoreDatabase(*data, args.arguments().first())))
-        printOut(message);
+    printLines(restoredMessages(restoreDatabase(*data, args.arguments().first())));
     return 0;
 }
 

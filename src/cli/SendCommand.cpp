@@ -11,8 +11,7 @@ namespace {
 
 int run(const CommandArgs& args) {
     const auto data = args.openProgramFolder();
-    for (const QString& line : sendData(*data, QDateTime::currentDateTime()).lines)
-        printOut(line);
+    printLines(sendData(*data, QDateTime::currentDateTime()).lines);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "CommandArgs.h"
 #include "Commands.h"
 #include "Console.h"
+#include "TitleOptions.h"
 #include "domain/db/Database.h"
 #include "domain/service/StatusReport.h"
 #include "domain/service/StatusWorkbook.h"
@@ -13,9 +14,7 @@
 namespace {
 
 int run(const CommandArgs& args) {
-    QString region = args.value(QStringLiteral("region"));
-    if (region == QLatin1String("all"))
-        region = QString::fromUtf8(kAllRegions);
+    const QString region = regionOrAll(args.value(QStringLiteral("region")));
     const auto data = args.openProgramFolder();
     if (const auto refusal = buildStatusReport(data->db(), region, args.value(QStringLiteral("year"))))
         throw std::invalid_argument(refusal->toStdString());
@@ -36,8 +35,7 @@ int run(const CommandArgs& args) {
 Command statusCommand() {
     return {QStringLiteral("status"),
             QStringLiteral("Справка о состоянии БД: какие из девяти таблиц есть для каждого заголовка таблиц за год."),
-            {{QStringLiteral("region"), QStringLiteral("НАЗВАНИЕ|all"),
-              QStringLiteral("регион, как в справочнике регионов, или all — все регионы")},
+            {regionOrAllOption(),
              {QStringLiteral("year"), QStringLiteral("ГГГГ"), QStringLiteral("год бонитировки")},
              {QStringLiteral("export"), QString(), QStringLiteral("записать справку в doc/spravka.xlsx")}},
             QString(), 0, 0, run};

@@ -12,7 +12,7 @@ struct TitleOption {
     const char* help;
 };
 const TitleOption kTitleOptions[] = {
-    {"region", "НАЗВАНИЕ", "регион"},
+    {"region", "НАЗВАНИЕ", "регион, как в справочнике регионов"},
     {"district", "НАЗВАНИЕ", "район региона"},
     {"farm", "НАЗВАНИЕ", "хозяйство района"},
     {"category", "НАЗВАНИЕ", "категория хозяйства"},
@@ -43,6 +43,15 @@ TitleChoice titleChoice(const CommandArgs& args, const QString& prefix, const Ti
         ++i;
     }
     return {values[0], {values[1], values[2], values[3], values[4]}, values[5]};
+}
+
+CommandOption regionOrAllOption() {
+    return {QStringLiteral("region"), QStringLiteral("НАЗВАНИЕ|all"),
+            QStringLiteral("регион, как в справочнике регионов, или all — все регионы")};
+}
+
+QString regionOrAll(const QString& option) {
+    return option.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0 ? kAllRegionsName : option;
 }
 
 CommandOption tableOption(const QString& help) {

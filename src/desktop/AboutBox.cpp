@@ -1,5 +1,7 @@
 #include "AboutBox.h"
 
+#include "Controls.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
@@ -28,8 +30,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     panelLayout->addWidget(product, 0, 1);
     panelLayout->addWidget(version, 1, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKButton"));
+    QPushButton* ok = makeButton("OKButton", QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

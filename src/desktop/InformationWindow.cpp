@@ -22,6 +22,11 @@ InformationWindow::InformationWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(close, 0, Qt::AlignRight);
 }
 
-void InformationWindow::clear() { memo_->clear(); }
-void InformationWindow::addLine(const QString& line) { memo_->appendPlainText(line); }
+void InformationWindow::showLines(const QStringList& lines) {
+    memo_->clear();
+    for (const QString& line : lines)
+        memo_->appendPlainText(line);
+    exec();
+}
+
 QString InformationWindow::text() const { return memo_->toPlainText(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 class QPlainTextEdit;
 
@@ -10,8 +11,8 @@ class InformationWindow : public QDialog {
 public:
     explicit InformationWindow(QWidget* parent = nullptr);
 
-    void clear();
-    void addLine(const QString& line);
+    // Replaces what the window shows by the lines and shows it until the user closes it.
+    void showLines(const QStringList& lines);
     QString text() const;
 
 private:

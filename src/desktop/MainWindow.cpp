@@ -110,8 +110,7 @@ void MainWindow::buildCentralArea() {
     layout->addLayout(choice);
     connect(cbRajon_, &QComboBox::activated, this, [this] { runCommand([this] { cbRajonSelect(); }); });
 
-    btnChoose_ = new QPushButton(QStringLiteral("Ввод"));
-    btnChoose_->setObjectName(QStringLiteral("btnChoose"));
+    btnChoose_ = makeButton("btnChoose", QStringLiteral("Ввод"));
     connect(btnChoose_, &QPushButton::clicked, this, [this] { runCommand([this] { btnChooseClick(); }); });
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(btnChoose_);

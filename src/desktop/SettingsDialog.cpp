@@ -2,6 +2,7 @@
 
 #include "ChoiceBox.h"
 #include "CommandRunner.h"
+#include "Controls.h"
 #include "DialogService.h"
 #include "domain/db/Database.h"
 
@@ -39,8 +40,7 @@ SettingsDialog::SettingsDialog(Database& data, QWidget* parent) : EditingDialog(
     // Years from the first bonitations kept here up to a few years ahead; others can be typed.
     fillChoices(cbChsYear_, yearList(2006));
 
-    auto* save = new QPushButton(QStringLiteral("Сохранить"));
-    save->setObjectName(QStringLiteral("btnSave"));
+    QPushButton* save = makeButton("btnSave", QStringLiteral("Сохранить"));
     connect(save, &QPushButton::clicked, this, [this] { runCommand([this] { btnSaveClick(); }); });
 
     auto* layout = new QGridLayout(this);

@@ -1,5 +1,6 @@
 #include "DatabaseContents.h"
 #include "FarmRows.h"
+#include "SourceFiles.h"
 #include "StavorProcess.h"
 #include "TempProgramFolder.h"
 #include "XlsxReadBack.h"
@@ -82,11 +83,8 @@ TEST_F(ServiceCommandTest, ArchiveRestoreAndCompactTellWhatTheWindowsTell) {
 }
 
 TEST_F(ServiceCommandTest, RestoreRefusesATextFileWithExitOne) {
-    QFile text(home.file("notes.txt"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not a database");
-    text.close();
-    const QByteArray working = bytesOf(home.data().workingFile());
+    writeFileBytes(home.file("notes.txt"), "not a database");
+    const QByteArray working = fileBytes(home.data().workingFile());
 
     const ProcessRun run = runStavor({"restore", "--home", home.path(), home.file("notes.txt")});
 
@@ -94,7 +92,7 @@ TEST_F(ServiceCommandTest, RestoreRefusesATextFileWithExitOne) {
     EXPECT_TRUE(run.err.startsWith("Файл «" + QDir::toNativeSeparators(home.file("notes.txt")) +
                                    "» не является базой данных программы Stavor"))
         << run.err.toStdString();
-    EXPECT_EQ(bytesOf(home.data().workingFile()), working);
+    EXPECT_EQ(fileBytes(home.data().workingFile()), working);
     EXPECT_TRUE(archiveFiles(home.path()).isEmpty());
 }
 

@@ -21,22 +21,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-QComboBox* choice(const char* name) {
-    QComboBox* combo = makeChoiceBox(name);
-    combo->setMinimumWidth(220);
-    return combo;
-}
-
-QPushButton* button(const char* name, const QString& text) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
-} // namespace
-
 ConsistencyWindow::ConsistencyWindow(Database& data, Session& session, QWidget* parent)
     : QDialog(parent), data_(data), session_(session) {
     setObjectName(QStringLiteral("TFormConsistency"));
@@ -47,10 +31,10 @@ ConsistencyWindow::ConsistencyWindow(Database& data, Session& session, QWidget* 
 }
 
 void ConsistencyWindow::buildControls() {
-    cbRegion_ = choice("cbRegion");
-    cbYear_ = choice("cbYear");
-    QPushButton* check = button("btnCheck", QStringLiteral("Проверить"));
-    btnExcel_ = button("btnExcel", QStringLiteral("Сохранить в Excel"));
+    cbRegion_ = makeRegionYearChoice("cbRegion");
+    cbYear_ = makeRegionYearChoice("cbYear");
+    QPushButton* check = makeButton("btnCheck", QStringLiteral("Проверить"));
+    btnExcel_ = makeButton("btnExcel", QStringLiteral("Сохранить в Excel"));
     btnExcel_->setEnabled(false);
     lblCount_ = new QLabel;
     lblCount_->setObjectName(QStringLiteral("lblCount"));
@@ -71,7 +55,7 @@ void ConsistencyWindow::buildControls() {
     layout->addWidget(grid_);
     layout->addWidget(lblCount_);
 
-    fillChoices(cbRegion_, QStringList{kAllRegionsName} + data_.regionNames());
+    fillRegionsOrAll(cbRegion_, data_.regionNames());
     fillChoices(cbYear_, yearList(2000));
 
     connect(check, &QPushButton::clicked, this, [this] { runCommand([this] { btnCheckClick(); }); });
@@ -98,7 +82,7 @@ void ConsistencyWindow::btnCheckClick() {
     QString year;
     try {
         year = checkedYear(cbYear_->currentText());
-        code = region == kAllRegionsName ? QString() : regionCode(data_.db(), region);
+        code = regionCodeOrAll(data_.db(), region);
     } catch (const TitleError& e) {
         dialogs().information(QString::fromStdString(e.what()));
         return;
@@ -111,13 +95,10 @@ void ConsistencyWindow::btnCheckClick() {
 }
 
 void ConsistencyWindow::showReport() {
-    model_->removeRows(0, model_->rowCount());
-    for (const ConsistencyFinding& finding : report_.findings) {
-        QList<QStandardItem*> items;
-        for (const QString& text : findingTexts(finding))
-            items << new QStandardItem(text);
-        model_->appendRow(items);
-    }
+    QList<QStringList> rows;
+    for (const ConsistencyFinding& finding : report_.findings)
+        rows << findingTexts(finding);
+    setGridRows(model_, rows);
     grid_->resizeColumnsToContents();
     lblCount_->setText(findingsCountText(report_));
     btnExcel_->setEnabled(true);

@@ -34,12 +34,6 @@ struct GridColumn {
 const GridColumn kColumns[] = {{"Регион", 28}, {"Район", 18},  {"Хозяйство", 23},
                                {"Код хозяйства", 18}, {"Порода", 18}, {"Год", 4}};
 
-template <class W> W* placed(W* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QComboBox* filterCombo(QWidget* parent, const char* name, int x, int width) {
     QComboBox* combo = makeChoiceBox(name, parent);
     combo->setGeometry(x, 24, width, 23);
@@ -59,12 +53,7 @@ QStringList sortedByName(QStringList names) {
     return names;
 }
 
-QList<QStandardItem*> gridRow(const NamedTitle& t) {
-    QList<QStandardItem*> items;
-    for (const QString& text : {t.region, t.district, t.farm, t.category, t.breed, t.title.godm})
-        items << new QStandardItem(text);
-    return items;
-}
+QStringList gridRow(const NamedTitle& t) { return {t.region, t.district, t.farm, t.category, t.breed, t.title.godm}; }
 
 } // namespace
 
@@ -167,9 +156,10 @@ void CorrectionListWindow::FormShow() {
 void CorrectionListWindow::readList() {
     const WaitCursor wait;
     rows_ = correctionList(data_.db(), listedTable(), filter_);
-    model_->removeRows(0, model_->rowCount());
+    QList<QStringList> texts;
     for (const NamedTitle& row : rows_)
-        model_->appendRow(gridRow(row));
+        texts << gridRow(row);
+    setGridRows(model_, texts);
     if (!rows_.isEmpty())
         grid_->selectRow(0);
     btnCorrect_->setEnabled(!rows_.isEmpty());

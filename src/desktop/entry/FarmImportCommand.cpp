@@ -33,9 +33,5 @@ void FarmImportCommand::run() {
         for (const QString& path : paths)
             files << importFarmWorkbook(data_.db(), path);
     }
-    InformationWindow& window = information();
-    window.clear();
-    for (const QString& line : farmImportReport(files))
-        window.addLine(line);
-    window.exec();
+    information().showLines(farmImportReport(files));
 }

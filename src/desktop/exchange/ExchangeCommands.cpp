@@ -74,8 +74,5 @@ void ExchangeCommands::importJet() {
 void ExchangeCommands::showLines(const QStringList& lines) {
     if (!window_)
         window_ = std::make_unique<InformationWindow>(parent_);
-    window_->clear();
-    for (const QString& line : lines)
-        window_->addLine(line);
-    window_->exec();
+    window_->showLines(lines);
 }

@@ -1,6 +1,7 @@
 #include "CleaningWindow.h"
 
 #include "desktop/CommandRunner.h"
+#include "desktop/Controls.h"
 #include "desktop/DialogService.h"
 #include "desktop/WaitCursor.h"
 #include "desktop/WindowPlacement.h"
@@ -43,8 +44,7 @@ CleaningWindow::CleaningWindow(Database& data, QWidget* parent) : QDialog(parent
     }
     Q_ASSERT(boxes_.size() == cleanableTables().size());
 
-    auto* clean = new QPushButton(QStringLiteral("Очистить"));
-    clean->setObjectName(QStringLiteral("btnClean"));
+    QPushButton* clean = makeButton("btnClean", QStringLiteral("Очистить"));
     connect(clean, &QPushButton::clicked, this, [this] { runCommand([this] { btnCleanClick(); }); });
 
     auto* layout = new QVBoxLayout(this);

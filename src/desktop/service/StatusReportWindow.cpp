@@ -1,7 +1,7 @@
 #include "StatusReportWindow.h"
 
-#include "desktop/ChoiceBox.h"
 #include "desktop/CommandRunner.h"
+#include "desktop/Controls.h"
 #include "desktop/DialogService.h"
 #include "desktop/WaitCursor.h"
 #include "desktop/WorkbookViewer.h"
@@ -19,18 +19,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QComboBox* choiceCombo(const char* name) {
-    QComboBox* combo = makeChoiceBox(name);
-    combo->setMinimumWidth(220);
-    return combo;
-}
 
 QLabel* centredLabel(const QString& text, bool bold = false) {
     auto* label = new QLabel(text);
@@ -51,17 +46,15 @@ StatusReportWindow::StatusReportWindow(Database& data, QWidget* parent) : QDialo
     setFixedSize(857, 616);
     setModal(true);
 
-    cbRegion_ = choiceCombo("cbRegion");
-    cbYear_ = choiceCombo("cbYear");
-    DBGridSpravka_ = new QTableWidget(0, int(statusReportColumns().size()));
-    DBGridSpravka_->setObjectName(QStringLiteral("DBGridSpravka"));
-    DBGridSpravka_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGridSpravka_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    cbRegion_ = makeRegionYearChoice("cbRegion");
+    cbYear_ = makeRegionYearChoice("cbYear");
+    model_ = new QStandardItemModel(0, int(statusReportColumns().size()), this);
+    DBGridSpravka_ = makeReadOnlyGrid("DBGridSpravka", model_);
     DBGridSpravka_->verticalHeader()->hide();
     const int charWidth = DBGridSpravka_->fontMetrics().averageCharWidth();
     int column = 0;
     for (const StatusColumn& c : statusReportColumns()) {
-        DBGridSpravka_->setHorizontalHeaderItem(column, new QTableWidgetItem(QString::fromUtf8(c.caption)));
+        model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(c.caption));
         DBGridSpravka_->setColumnWidth(column++, c.width * charWidth + 8);
     }
     sbSave_ = new QToolButton;
@@ -83,8 +76,7 @@ StatusReportWindow::StatusReportWindow(Database& data, QWidget* parent) : QDialo
 QWidget* StatusReportWindow::makeChoiceStrip() {
     auto* strip = new QFrame;
     strip->setFrameShape(QFrame::StyledPanel);
-    auto* select = new QPushButton(QStringLiteral("Выбрать"));
-    select->setObjectName(QStringLiteral("btnSelect"));
+    QPushButton* select = makeButton("btnSelect", QStringLiteral("Выбрать"));
     connect(select, &QPushButton::clicked, this, [this] { runCommand([this] { btnSelectClick(); }); });
     auto* grid = new QGridLayout(strip);
     grid->addWidget(centredLabel(QStringLiteral("ВЫБОР   РЕГИОНА")), 0, 0);
@@ -102,13 +94,9 @@ void StatusReportWindow::showEvent(QShowEvent* event) {
 }
 
 void StatusReportWindow::FormShow() {
-    cbRegion_->clear();
-    cbRegion_->addItem(QString::fromUtf8(kAllRegions));
-    cbRegion_->addItems(data_.regionNames());
-    cbRegion_->setCurrentIndex(-1);
-    cbYear_->clear();
-    cbYear_->addItems(yearList(2006));
-    cbYear_->setCurrentText(QString::number(QDate::currentDate().year()));
+    fillRegionsOrAll(cbRegion_, data_.regionNames());
+    fillChoices(cbYear_, yearList(2006));
+    showChoice(cbYear_, QString::number(QDate::currentDate().year()));
     clearStatusReport(data_.db());
     showRows();
 }
@@ -125,13 +113,14 @@ void StatusReportWindow::btnSelectClick() {
 }
 
 void StatusReportWindow::showRows() {
-    const SqlResult rows = statusReportRows(data_.db());
-    DBGridSpravka_->setUpdatesEnabled(false);
-    DBGridSpravka_->setRowCount(rows.size());
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < DBGridSpravka_->columnCount(); ++c)
-            DBGridSpravka_->setItem(r, c, new QTableWidgetItem(rows[r].text(c)));
-    DBGridSpravka_->setUpdatesEnabled(true);
+    QList<QStringList> texts;
+    for (const SqlRow& row : statusReportRows(data_.db())) {
+        QStringList line;
+        for (int c = 0; c < row.fieldCount(); ++c)
+            line << row.text(c);
+        texts << line;
+    }
+    setGridRows(model_, texts);
 }
 
 void StatusReportWindow::sbSaveClick() {

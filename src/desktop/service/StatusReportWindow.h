@@ -3,7 +3,8 @@
 #include <QDialog>
 
 class QComboBox;
-class QTableWidget;
+class QStandardItemModel;
+class QTableView;
 class QToolButton;
 class Database;
 
@@ -28,6 +29,7 @@ private:
     Database& data_;
     QComboBox* cbRegion_;
     QComboBox* cbYear_;
-    QTableWidget* DBGridSpravka_;
+    QStandardItemModel* model_;
+    QTableView* DBGridSpravka_;
     QToolButton* sbSave_;
 };

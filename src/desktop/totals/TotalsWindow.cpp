@@ -3,7 +3,7 @@
 #include "domain/totals/RegionalTotals.h"
 #include "domain/totals/TotalsExport.h"
 #include "domain/totals/TotalsLog.h"
-#include "desktop/ChoiceBox.h"
+#include "desktop/Controls.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/WaitCursor.h"
 #include "domain/db/Database.h"
@@ -31,12 +31,6 @@ public:
 private:
     QPlainTextEdit* memo_;
 };
-
-template <class Widget> Widget* placed(Widget* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 } // namespace
 

@@ -7,9 +7,6 @@
 
 class SqlEngine;
 
-// How the choice of every region is named in the window and the workbook.
-inline const QString kAllRegionsName = QStringLiteral("Все регионы");
-
 // One disagreement between two stored tables of a title.
 struct ConsistencyFinding {
     NamedTitle title;       // names, codes and year

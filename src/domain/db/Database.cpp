@@ -13,10 +13,7 @@ namespace {
 
 // A file with tables, but not all of ours, belongs to another program: it is refused untouched.
 void requireOwnTables(SqlEngine& db, const QStringList& present) {
-    QStringList missing;
-    for (const QString& table : Schema::allTables())
-        if (!present.contains(table, Qt::CaseInsensitive))
-            missing << table;
+    const QStringList missing = Schema::missingTables(present);
     if (!missing.isEmpty())
         throw SqlError(QStringLiteral("Файл «%1» не является базой данных программы: в нём нет её таблиц (%2). "
                                       "Файл оставлен без изменений.")

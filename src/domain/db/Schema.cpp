@@ -110,6 +110,14 @@ QStringList allTables() {
     return names;
 }
 
+QStringList missingTables(const QStringList& present) {
+    QStringList missing;
+    for (const QString& table : allTables())
+        if (!present.contains(table, Qt::CaseInsensitive))
+            missing << table;
+    return missing;
+}
+
 void create(SqlEngine& db) {
     db.transaction([&] {
         for (const PlainTable& t : kPlainTables)
@@ -138,10 +146,10 @@ QStringList missingParts(SqlEngine& db) {
     // The program's own schema, made afresh in memory, is the measure.
     SqlEngine reference(QStringLiteral(":memory:"));
     create(reference);
-    const QStringList present = db.tableNames();
+    const QStringList absent = missingTables(db.tableNames());
     QStringList missing;
     for (const QString& table : reference.tableNames()) {
-        if (!present.contains(table, Qt::CaseInsensitive)) {
+        if (absent.contains(table, Qt::CaseInsensitive)) {
             missing << QStringLiteral("нет таблицы %1").arg(table);
             continue;
         }

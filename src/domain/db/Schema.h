@@ -19,6 +19,8 @@ const QStringList& titleColumns(); // oblm, rnm, khm, kkhm, porm, godm
 const QStringList& referenceTables();
 // Every table the program's database has.
 QStringList allTables();
+// Those of them that `present` lacks (names compared without regard to case).
+QStringList missingTables(const QStringList& present);
 
 // Every table of the program, for a database that has none yet.
 void create(SqlEngine& db);

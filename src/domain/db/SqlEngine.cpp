@@ -244,12 +244,6 @@ void SqlEngine::vacuumInto(const QString& targetPath) {
     execute(QStringLiteral("VACUUM INTO ?"), {targetPath});
 }
 
-void SqlEngine::copyTo(const QString& targetPath) {
-    if (QFile::exists(targetPath) && !QFile::remove(targetPath))
-        throw SqlError(QStringLiteral("Не удалось заменить файл: %1").arg(targetPath));
-    vacuumInto(targetPath);
-}
-
 Attachment::Attachment(SqlEngine& db, const QString& filePath, const QString& alias) : db_(db), alias_(alias) {
     db_.attach(filePath, alias_);
 }

@@ -56,8 +56,6 @@ public:
 
     // A consistent, compacted copy of the open database; the target must not exist or be empty.
     void vacuumInto(const QString& targetPath);
-    // The same, replacing the target if it exists.
-    void copyTo(const QString& targetPath);
 
 private:
     void open();

@@ -2,11 +2,11 @@
 
 #include "KeyedMerge.h"
 #include "SourceLayouts.h"
-#include "domain/db/FileStamp.h"
 #include "domain/db/ProgramFolder.h"
 #include "domain/db/Schema.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/db/SqlError.h"
+#include "domain/service/ArchiveCopy.h"
 
 #include <QDir>
 #include <QHash>
@@ -168,15 +168,12 @@ QList<SourceTableSpec> importedTables() {
 [[noreturn]] void refuseImport(const QString& text) { throw std::runtime_error(text.toStdString()); }
 
 QString archiveCopy(SqlEngine& db, const QString& programFolder, const QDateTime& now) {
-    const QString archive = QDir(ProgramPaths::archive(programFolder))
-                                .filePath(QStringLiteral("stavor%1.mdb").arg(minuteStamp(now)));
     try {
-        db.copyTo(archive);
+        return copyIntoArchive(db, programFolder, now);
     } catch (const SqlError& e) {
-        refuseImport(QStringLiteral("Не удалось создать копию БД %1 (%2). Импорт не выполнен.")
-                         .arg(QDir::toNativeSeparators(archive), e.text()));
+        refuseImport(QStringLiteral("Не удалось создать копию БД в папке %1 (%2). Импорт не выполнен.")
+                         .arg(QDir::toNativeSeparators(ProgramPaths::archive(programFolder)), e.text()));
     }
-    return archive;
 }
 
 } // namespace
@@ -216,7 +213,7 @@ ImportReport importDatabase(SqlEngine& db, TableSource& source, const QString& p
     }
     report.done = true;
     report.refused = importer.refused;
-    report.lines << QStringLiteral("Создана копия БД   %1 до импорта.").arg(QDir::toNativeSeparators(archive));
+    report.lines << archiveCopyMessage(archive) + QStringLiteral(" до импорта.");
     report.lines << importer.tableLines << importer.rowLines;
     report.lines << (importer.refused > 0 ? QStringLiteral("Импорт выполнен, не принято строк — %1.").arg(importer.refused)
                                           : QStringLiteral("Импорт выполнен."));

@@ -38,10 +38,7 @@ CellFormat ruled(bool wrap) {
 
 void caption(Worksheet& sheet, const CellRange& range, const QString& text,
              const CellFormat& format = ruled(true)) {
-    sheet.setFormat(range, format);
-    if (range.rowCount() > 1 || range.columnCount() > 1)
-        sheet.merge(range);
-    sheet.setValue(range.first(), text);
+    sheet.setMergedValue(range, text, format);
 }
 
 // The sheet columns a table column's value and caption take: up to the next value column.

@@ -3,6 +3,7 @@
 #include "ServiceError.h"
 #include "domain/db/Database.h"
 #include "domain/db/DatabaseCopy.h"
+#include "domain/db/FileStamp.h"
 #include "domain/db/ProgramFolder.h"
 #include "domain/db/SqlError.h"
 
@@ -10,19 +11,22 @@
 
 QString archiveFileName(const QString& programFolder, const QDateTime& when, StampPrecision precision, int attempt) {
     const QString stamp =
-        when.toString(precision == StampPrecision::Seconds ? QStringLiteral("ddMMyyHHmmss") : QStringLiteral("ddMMyyHHmm"));
+        minuteStamp(when) + (precision == StampPrecision::Seconds ? when.toString(QStringLiteral("ss")) : QString());
     const QString repeat = attempt > 1 ? QStringLiteral("_%1").arg(attempt) : QString();
     return QDir(ProgramPaths::archive(programFolder)).filePath(QStringLiteral("stavor%1%2.mdb").arg(stamp, repeat));
 }
 
-QString makeArchiveCopy(Database& data, const QDateTime& when) {
-    const QString folder = data.programFolder();
+QString copyIntoArchive(SqlEngine& db, const QString& programFolder, const QDateTime& when) {
     // The folder is made again when a user removed it.
-    QDir().mkpath(ProgramPaths::archive(folder));
+    QDir().mkpath(ProgramPaths::archive(programFolder));
+    DatabaseCopy copy(db, ProgramPaths::archive(programFolder));
+    return copy.placeAsNew(
+        [&](int attempt) { return archiveFileName(programFolder, when, StampPrecision::Minutes, attempt); });
+}
+
+QString makeArchiveCopy(Database& data, const QDateTime& when) {
     try {
-        DatabaseCopy copy(data.db(), ProgramPaths::archive(folder));
-        return copy.placeAsNew(
-            [&](int attempt) { return archiveFileName(folder, when, StampPrecision::Minutes, attempt); });
+        return copyIntoArchive(data.db(), data.programFolder(), when);
     } catch (const SqlError& e) {
         throw ServiceError(
             QStringLiteral("Не удалось создать копию БД, возможно БД занята, освободите и попробуйте еще раз! (%1: %2)")

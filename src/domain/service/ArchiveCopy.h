@@ -4,6 +4,7 @@
 #include <QString>
 
 class Database;
+class SqlEngine;
 
 // Stamps in archive names: day, month, two-digit year, hour, minute, and for the copy kept
 // before compaction the second too.
@@ -13,8 +14,11 @@ enum class StampPrecision { Minutes, Seconds };
 // "_2", "_3", … so that two copies within one minute both stay.
 QString archiveFileName(const QString& programFolder, const QDateTime& when, StampPrecision precision, int attempt);
 
-// A consistent copy of the open working database in arch, under the first free name of its stamp;
-// returns its path. Throws ServiceError when it cannot be made (nothing is left behind then).
+// A consistent copy of the open database in the program folder's arch, under the first free name
+// of its minute stamp; returns its path. Throws SqlError when it cannot be made (nothing is left
+// behind then).
+QString copyIntoArchive(SqlEngine& db, const QString& programFolder, const QDateTime& when);
+// The same for the working database; throws ServiceError with the user's message.
 QString makeArchiveCopy(Database& data, const QDateTime& when = QDateTime::currentDateTime());
 
 // Moves a closed database file into arch under the first free name of the current stamp and

@@ -3,6 +3,7 @@
 #include "domain/db/Schema.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/db/UnicodeLike.h"
+#include "domain/tables/TitleResolver.h"
 
 #include <QStringList>
 
@@ -28,7 +29,7 @@ QString markOf(int table) {
 }
 
 void insertTitles(SqlEngine& db, const QString& regionName, const QString& year) {
-    const bool oneRegion = regionName != QString::fromUtf8(kAllRegions);
+    const bool oneRegion = regionName != kAllRegionsName;
     QStringList titles, marks, tabs;
     QVariantList params;
     for (int table = 1; table <= Schema::kReportTableCount; ++table) {

@@ -26,28 +26,23 @@ CellFormat centred(bool bold = false, double size = 10) {
     return format;
 }
 
-void heading(Worksheet& sheet, const CellRange& range, const QString& text, const CellFormat& format) {
-    sheet.setValue(range.first(), text);
-    sheet.setFormat(range, format);
-    if (range.rowCount() > 1 || range.columnCount() > 1)
-        sheet.merge(range);
-}
-
 Worksheet& makeTemplate(Workbook& book) {
     Worksheet& sheet = book.addSheet(QStringLiteral("spravka"));
     const std::vector<StatusColumn>& columns = statusReportColumns();
     const int last = int(columns.size());
-    heading(sheet, CellRange({1, 1}, {1, last}), QStringLiteral("С П Р А В К А"), centred(true, 14));
-    heading(sheet, CellRange({2, 1}, {2, last}),
-            QStringLiteral("О СОСТОЯНИИ БД ПО БОНИТИРОВКЕ КРС МЯСНОГО НАПРАВЛЕНИЯ"), centred(true, 12));
-    heading(sheet, CellRange({kGroupRow, 1}, {kCaptionRow, 1}), QString::fromUtf8(columns.front().caption).trimmed(),
-            centred(true));
-    heading(sheet, CellRange({kGroupRow, kFirstTitleColumn}, {kGroupRow, kLastTitleColumn}),
-            QStringLiteral("Заголовок таблицы"), centred(true));
-    heading(sheet, CellRange({kGroupRow, kFirstMarkColumn}, {kGroupRow, last}), QStringLiteral("Наличие таблиц"),
-            centred(true));
+    const CellFormat caption = centred(true);
+    sheet.setMergedValue(CellRange({1, 1}, {1, last}), QStringLiteral("С П Р А В К А"), centred(true, 14));
+    sheet.setMergedValue(CellRange({2, 1}, {2, last}),
+                         QStringLiteral("О СОСТОЯНИИ БД ПО БОНИТИРОВКЕ КРС МЯСНОГО НАПРАВЛЕНИЯ"), centred(true, 12));
+    sheet.setMergedValue(CellRange({kGroupRow, 1}, {kCaptionRow, 1}),
+                         QString::fromUtf8(columns.front().caption).trimmed(), caption);
+    sheet.setMergedValue(CellRange({kGroupRow, kFirstTitleColumn}, {kGroupRow, kLastTitleColumn}),
+                         QStringLiteral("Заголовок таблицы"), caption);
+    sheet.setMergedValue(CellRange({kGroupRow, kFirstMarkColumn}, {kGroupRow, last}),
+                         QStringLiteral("Наличие таблиц"), caption);
     for (int c = kFirstTitleColumn; c <= last; ++c)
-        heading(sheet, CellAddress{kCaptionRow, c}, QString::fromUtf8(columns.at(size_t(c - 1)).caption), centred(true));
+        sheet.setMergedValue(CellAddress{kCaptionRow, c}, QString::fromUtf8(columns.at(size_t(c - 1)).caption),
+                             caption);
     for (int c = 1; c <= last; ++c)
         sheet.setColumnWidth(c, columns.at(size_t(c - 1)).width + 2);
     sheet.setRowHeight(1, 21);

@@ -118,6 +118,12 @@ void Worksheet::merge(const CellRange& range) {
     merges_.push_back(range);
 }
 
+void Worksheet::setMergedValue(const CellRange& range, const CellValue& value, const CellFormat& format) {
+    setFormat(range, format);
+    merge(range);
+    setValue(range.first(), value);
+}
+
 void Worksheet::copyBlock(const CellRange& source, CellAddress target) {
     const int rowShift = target.row - source.first().row;
     const int columnShift = target.column - source.first().column;

@@ -38,6 +38,9 @@ public:
 
     // A merged range must not overlap one that exists.
     void merge(const CellRange& range);
+    // A caption or heading: the value in the range's first cell, the format over the whole range,
+    // merged when it is more than one cell.
+    void setMergedValue(const CellRange& range, const CellValue& value, const CellFormat& format);
     const std::vector<CellRange>& mergedRanges() const { return merges_; }
 
     // Copy and paste: the block's values, formats, merged ranges and row heights go to the block

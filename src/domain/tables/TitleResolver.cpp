@@ -53,6 +53,10 @@ QString regionCode(SqlEngine& db, const QString& regionName) {
                      QStringLiteral("Регион «%1» не найден.").arg(regionName));
 }
 
+QString regionCodeOrAll(SqlEngine& db, const QString& regionName) {
+    return regionName == kAllRegionsName ? QString() : regionCode(db, regionName);
+}
+
 QString checkedYear(const QString& year) {
     static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
     if (!fourDigits.match(year.trimmed()).hasMatch())

@@ -39,7 +39,12 @@ struct TitleChoice {
 // four digits. Throws TitleError when a name resolves to nothing or the year is not four digits.
 TableTitle resolveTitle(SqlEngine& db, const TitleChoice& choice);
 
+// How the choice of every region is named in the windows, the workbooks and on the command line.
+inline const QString kAllRegionsName = QStringLiteral("Все регионы");
+
 // A region's code by its name (without regard to case); throws TitleError when there is none.
 QString regionCode(SqlEngine& db, const QString& regionName);
+// As regionCode, but kAllRegionsName gives an empty code: no region chosen.
+QString regionCodeOrAll(SqlEngine& db, const QString& regionName);
 // The year trimmed; throws TitleError unless it is four digits.
 QString checkedYear(const QString& year);

@@ -1,3 +1,4 @@
+#include "SourceFiles.h"
 #include "domain/db/Database.h"
 #include "domain/db/Schema.h"
 #include "domain/db/SqlError.h"
@@ -53,9 +54,7 @@ struct ForeignFile {
 };
 
 void writeText(const QString& path) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("Кто-то держит здесь свои заметки.\n").repeated(200));
+    writeFileBytes(path, QByteArray("Кто-то держит здесь свои заметки.\n").repeated(200));
 }
 
 void makeSqlite(const QString& path, const QStringList& tables) {

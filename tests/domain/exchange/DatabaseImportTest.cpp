@@ -99,6 +99,20 @@ TEST_F(DatabaseImportTest, AnImportedYearSumsToTheSameTotalsAsTheSource) {
     EXPECT_EQ(dump(home.db(), "k1obl"), "56|2026");
 }
 
+// An archive copy made earlier in the same minute (by the archive command or an import refused
+// for bad rows) stays: the import's own copy takes the next free name.
+TEST_F(DatabaseImportTest, AnEarlierArchiveCopyOfTheSameMinuteIsKept) {
+    QDir().mkpath(home.file("arch"));
+    const QString earlier = writeFileBytes(home.file("arch/stavor0405261230.mdb"), "earlier copy");
+    const ImportReport report = import(textSource(demoRegion));
+
+    ASSERT_TRUE(report.done) << report.lines.join('\n').toStdString();
+    EXPECT_EQ(fileBytes(earlier), "earlier copy");
+    EXPECT_EQ(report.lines.first(), "Создана копия БД   " +
+                                        QDir::toNativeSeparators(home.file("arch/stavor0405261230_2.mdb")) +
+                                        " до импорта.");
+}
+
 TEST_F(DatabaseImportTest, TextCodesCyrillicNamesAndEmptyValuesArriveAsTheirKinds) {
     auto rows = demoRegion;
     rows["tmjs9"] = {table9("1", "12")};

@@ -97,10 +97,7 @@ TEST_F(ReceiveDataTest, ARefusedFileChangesNothingAndTheNextIsStillTaken) {
     QList<SourceTableRows> emptyKey = incomingBooks();
     tableNamed(emptyKey, "kodst").rows << QVariantList{"", "Без кода"};
     put("3.mdb", emptyKey);
-    QFile notDatabase(incoming("4.mdb"));
-    ASSERT_TRUE(notDatabase.open(QIODevice::WriteOnly));
-    notDatabase.write("kod;im\n1;x\n");
-    notDatabase.close();
+    writeFileBytes(incoming("4.mdb"), "kod;im\n1;x\n");
     put("5.mdb", incomingBooks());
     const QByteArray untouched = fileBytes(incoming("2.mdb"));
     const QString before = books();

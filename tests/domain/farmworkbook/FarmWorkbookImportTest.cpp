@@ -1,4 +1,5 @@
 #include "FarmForms.h"
+#include "SourceFiles.h"
 #include "TempProgramFolder.h"
 #include "XlsxReadBack.h"
 #include "domain/db/Schema.h"
@@ -160,11 +161,7 @@ TEST_F(FarmWorkbookImportTest, AnUnknownTitleRefusesTheWholeFile) {
 }
 
 TEST_F(FarmWorkbookImportTest, AFileThatIsNoWorkbookIsAnError) {
-    const QString path = home.file("farm.xlsx");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a zip");
-    file.close();
+    const QString path = writeFileBytes(home.file("farm.xlsx"), "not a zip");
     const FarmFileImport read = importFarmWorkbook(home.db(), path);
     EXPECT_EQ(read.outcome, FarmFileOutcome::Failed);
     EXPECT_TRUE(read.error.contains(path)) << read.error.toStdString();

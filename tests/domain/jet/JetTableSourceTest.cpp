@@ -64,15 +64,8 @@ TEST(JetTableSourceTest, FormatIsKnownByTheHeaderNotTheName) {
     QFile::copy(kFixture, jetCopy);
     const QString sqlite = dir.filePath("old.mdb");
     writeSqliteSource(sqlite, {{"spobl", {"kod"}, {{"1"}}}});
-    const QString text = dir.filePath("notes.mdb");
-    QFile notes(text);
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write("Standard Jet DB is not at the start of this file\n");
-    notes.close();
-    QFile truncated(dir.filePath("cut.mdb"));
-    ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
-    truncated.write(fileBytes(kFixture).left(64));
-    truncated.close();
+    const QString text = writeFileBytes(dir.filePath("notes.mdb"), "Standard Jet DB is not at the start of this file\n");
+    const QString truncated = writeFileBytes(dir.filePath("cut.mdb"), fileBytes(kFixture).left(64));
 
     EXPECT_EQ(detectFormat(jetCopy), SourceFormat::Jet);
     EXPECT_EQ(detectFormat(sqlite), SourceFormat::Sqlite);
@@ -81,7 +74,7 @@ TEST(JetTableSourceTest, FormatIsKnownByTheHeaderNotTheName) {
 
     EXPECT_EQ(openTableSource(jetCopy)->tableNames(), QStringList{"DateTest"});
     EXPECT_EQ(openTableSource(sqlite)->tableNames(), QStringList{"spobl"});
-    for (const QString& refused : {text, truncated.fileName()}) {
+    for (const QString& refused : {text, truncated}) {
         try {
             openTableSource(refused)->tableNames();
             ADD_FAILURE() << refused.toStdString();

@@ -1,5 +1,6 @@
 #include "DatabaseContents.h"
 #include "FarmRows.h"
+#include "SourceFiles.h"
 #include "TempProgramFolder.h"
 #include "domain/service/Compaction.h"
 #include "domain/service/ServiceError.h"
@@ -46,10 +47,7 @@ TEST_F(CompactionTest, KeepsEveryRowAndLeavesTheUncompactedFileInArch) {
 }
 
 TEST_F(CompactionTest, ALeftoverWorkFileIsRemovedFirst) {
-    QFile leftover(workFile());
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.write("half of an earlier compaction");
-    leftover.close();
+    writeFileBytes(workFile(), "half of an earlier compaction");
     const DatabaseContents before = contentsOf(home.db());
 
     compactDatabase(home.data(), [this](const QString& m) { tell(m); });
@@ -88,10 +86,7 @@ TEST_F(CompactionTest, WhenTheLastRenameFailsTheWorkingDatabaseIsPutBack) {
 
 TEST_F(CompactionTest, AWorkingFileThatIsNoDatabaseCannotBeCompacted) {
     home.data().close();
-    QFile working(home.data().workingFile());
-    ASSERT_TRUE(working.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    working.write("damaged");
-    working.close();
+    writeFileBytes(home.data().workingFile(), "damaged");
 
     try {
         compactDatabase(home.data(), [this](const QString& m) { tell(m); });
@@ -101,7 +96,7 @@ TEST_F(CompactionTest, AWorkingFileThatIsNoDatabaseCannotBeCompacted) {
             << e.text().toStdString();
     }
     EXPECT_TRUE(told.isEmpty());
-    EXPECT_EQ(bytesOf(home.data().workingFile()), QByteArray("damaged"));
+    EXPECT_EQ(fileBytes(home.data().workingFile()), QByteArray("damaged"));
     EXPECT_FALSE(QFile::exists(workFile()));
 }
 

@@ -1,5 +1,6 @@
 #include "DatabaseContents.h"
 #include "FarmRows.h"
+#include "SourceFiles.h"
 #include "TempProgramFolder.h"
 #include "domain/db/SqlEngine.h"
 #include "domain/service/ArchiveCopy.h"
@@ -18,13 +19,6 @@ protected:
     TempProgramFolder home;
     QTemporaryDir elsewhere;
 };
-
-QString writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
 
 TEST_F(RestoreTest, ARealArchiveBringsTheOldRowsBackAndKeepsTheReplacedDatabase) {
     storeFarmRow(home.db(), 1, FarmTitle{});
@@ -50,11 +44,11 @@ TEST_F(RestoreTest, ADamagedWorkingDatabaseIsReplacedAndKeptAsItWas) {
     const QString archive = makeArchiveCopy(home.data());
     const DatabaseContents good = contentsOf(home.db());
     home.data().close();
-    writeFile(home.data().workingFile(), "damaged");
+    writeFileBytes(home.data().workingFile(), "damaged");
 
     const QString kept = restoreDatabase(home.data(), archive);
 
-    EXPECT_EQ(bytesOf(kept), QByteArray("damaged"));
+    EXPECT_EQ(fileBytes(kept), QByteArray("damaged"));
     EXPECT_EQ(contentsOf(home.db()), good);
     EXPECT_EQ(restoredMessages(kept), (QStringList{"Создана копия БД   " + QDir::toNativeSeparators(kept),
                                                    "БД успешно восстановлена из копии."}));
@@ -76,17 +70,17 @@ TEST_F(RestoreTest, AFileThatIsNotThisProgramsDatabaseIsRefusedAndNothingChanges
         QString path;
         const char* reason;
     } cases[] = {
-        {writeFile(elsewhere.filePath("notes.txt"), "это не база данных\n"), "file is not a database"},
+        {writeFileBytes(elsewhere.filePath("notes.txt"), "это не база данных\n"), "file is not a database"},
         {foreign, "нет таблицы"},
         {incomplete, "нет таблицы tmjs1"},
-        {writeFile(elsewhere.filePath("empty.mdb"), {}), "нет таблицы"},
+        {writeFileBytes(elsewhere.filePath("empty.mdb"), {}), "нет таблицы"},
         {elsewhere.filePath("missing.mdb"), "файла нет"},
     };
     storeFarmRow(home.db(), 1, FarmTitle{});
-    const QByteArray working = bytesOf(home.data().workingFile());
+    const QByteArray working = fileBytes(home.data().workingFile());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
-        const QByteArray chosen = QFile::exists(c.path) ? bytesOf(c.path) : QByteArray();
+        const QByteArray chosen = QFile::exists(c.path) ? fileBytes(c.path) : QByteArray();
         try {
             restoreDatabase(home.data(), c.path);
             FAIL() << "restored from a file that is not a database of the program";
@@ -96,9 +90,9 @@ TEST_F(RestoreTest, AFileThatIsNotThisProgramsDatabaseIsRefusedAndNothingChanges
                 << e.text().toStdString();
             EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.reason))) << e.text().toStdString();
         }
-        EXPECT_EQ(bytesOf(home.data().workingFile()), working);
+        EXPECT_EQ(fileBytes(home.data().workingFile()), working);
         if (QFile::exists(c.path)) {
-            EXPECT_EQ(bytesOf(c.path), chosen);
+            EXPECT_EQ(fileBytes(c.path), chosen);
         }
         EXPECT_TRUE(archiveFiles(home.path()).isEmpty());
         EXPECT_EQ(home.db().select("SELECT * FROM tmjs1").size(), 1) << "the connection still works";

@@ -72,12 +72,6 @@ TEST_P(ControlSumTable2Test, TotalsMustEqualTheirRows) { expectCheck(ControlSumT
 
 const Values kCows = {{"TM201", 5}, {"TM202", 5}, {"TM203", 5}, {"TM204", 5}, {"TM205", 5}, {"TM206", 5}};
 
-Values with(Values base, const Values& more) {
-    for (const auto& [cell, value] : more)
-        base[cell] = value;
-    return base;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, ControlSumTable2Test,
     ::testing::Values(CheckCase{"all empty", {}, {}, ""},

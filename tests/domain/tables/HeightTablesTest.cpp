@@ -1,3 +1,4 @@
+#include "TableCheckCase.h"
 #include "TempProgramFolder.h"
 #include "domain/tables/CellValues.h"
 #include "domain/tables/ReportTables.h"
@@ -71,12 +72,6 @@ TEST_P(HeightRulesTest, EvaluatesEveryRuleInOrder) {
 
 // 3 head of 100 cm and 1 of 102 cm in the first group, 2 of 90 cm in the second.
 const Values kHerd = {{1, 3}, {2, 100}, {3, 1}, {4, 102}, {9, 4}, {11, 2}, {12, 90}, {19, 2}};
-
-Values with(Values base, const Values& more) {
-    for (const auto& [cell, value] : more)
-        base[cell] = value;
-    return base;
-}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HeightRulesTest,

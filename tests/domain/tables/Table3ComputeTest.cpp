@@ -1,3 +1,4 @@
+#include "TableCheckCase.h"
 #include "domain/tables/CellValues.h"
 #include "domain/tables/ReportTables.h"
 #include "domain/tables/Rounding.h"
@@ -10,11 +11,6 @@ namespace {
 class Table3ComputeTest : public ::testing::Test {
 protected:
     CellValues cells{reportTables()};
-
-    void set(std::initializer_list<std::pair<const char*, const char*>> values) {
-        for (const auto& [cell, text] : values)
-            cells.setText(cell, text);
-    }
     QList<Notice> leave(const char* cell) { return table3().leave(cell, cells); }
 };
 
@@ -36,7 +32,7 @@ TEST_F(Table3ComputeTest, HerdAverageRoundsHalfToEven) {
     };
     for (const AverageCase& c : cases) {
         SCOPED_TRACE(c.average);
-        set({{"TM301", c.count1}, {"TM310", c.weight1}, {"TM311", c.count2}, {"TM320", c.weight2}});
+        fill(cells, {{"TM301", c.count1}, {"TM310", c.weight1}, {"TM311", c.count2}, {"TM320", c.weight2}});
         EXPECT_TRUE(leave("TM320").isEmpty());
         EXPECT_EQ(cells.text("TM331"), c.total);
         EXPECT_EQ(cells.text("TM340"), c.average);
@@ -52,21 +48,21 @@ TEST(RoundingTest, ExactHalvesGoToTheEvenNeighbour) {
 }
 
 TEST_F(Table3ComputeTest, NoCowsKeepsTheAverageText) {
-    set({{"TM340", "777"}, {"TM310", "450"}});
+    fill(cells, {{"TM340", "777"}, {"TM310", "450"}});
     leave("TM301");
     EXPECT_EQ(cells.text("TM331"), "0");
     EXPECT_EQ(cells.text("TM340"), "777");
 }
 
 TEST_F(Table3ComputeTest, ClassOneTotalOnLeavingAClassField) {
-    set({{"TM309", "4"}, {"TM319", "20"}, {"TM329", "1"}, {"TM331", "99"}});
+    fill(cells, {{"TM309", "4"}, {"TM319", "20"}, {"TM329", "1"}, {"TM331", "99"}});
     leave("TM319");
     EXPECT_EQ(cells.text("TM339"), "25");
     EXPECT_EQ(cells.text("TM331"), "99");
 }
 
 TEST_F(Table3ComputeTest, TypedComputedValueStandsUntilTheNextRecompute) {
-    set({{"TM301", "10"}, {"TM310", "450"}, {"TM331", "55"}});
+    fill(cells, {{"TM301", "10"}, {"TM310", "450"}, {"TM331", "55"}});
     leave("TM305");
     EXPECT_EQ(cells.text("TM331"), "55");
     leave("TM301");
@@ -81,7 +77,7 @@ TEST_F(Table3ComputeTest, RecomputeRunsBlankToZeroOverAllPages) {
 }
 
 TEST_F(Table3ComputeTest, GapInACountStopsTheRecomputeBeforeWriting) {
-    set({{"TM301", "10"}, {"TM311", "1 2"}, {"TM331", "7"}, {"TM340", "8"}});
+    fill(cells, {{"TM301", "10"}, {"TM311", "1 2"}, {"TM331", "7"}, {"TM340", "8"}});
     EXPECT_THROW(leave("TM311"), CellConversionError);
     EXPECT_EQ(cells.text("TM331"), "7");
     EXPECT_EQ(cells.text("TM340"), "8");

@@ -81,7 +81,7 @@ TEST_F(Table5Test, NoBullsKeepsBothAverages) {
 
 // Only the score routine runs on leaving the total score: it reads the head total as it stands.
 TEST_F(Table5Test, LeavingTheTotalScoreUsesTheTypedHeadTotal) {
-    fill(cells, withTexts(kTwoAges, {{"TM553", "50"}, {"TM564", "1"}}));
+    fill(cells, with(kTwoAges, {{"TM553", "50"}, {"TM564", "1"}}));
     leave("TM565");
     EXPECT_EQ(cells.text("TM553"), "50");
     EXPECT_EQ(cells.text("TM564"), "1");
@@ -136,7 +136,7 @@ class ControlSumTable5Test : public ::testing::TestWithParam<TableCheckCase> {};
 TEST_P(ControlSumTable5Test, EvaluatesEveryRuleInOrder) { expectCheck(ControlSumTable5, GetParam()); }
 
 // kTwoAges with its weight classes, elite counts and total row filled in consistently.
-const CellTextMap kBulls = withTexts(kTwoAges, {{"TM504", "10"},
+const CellTextMap kBulls = with(kTwoAges, {{"TM504", "10"},
                                                 {"TM511", "2"},
                                                 {"TM518", "30"},
                                                 {"TM524", "5"},
@@ -152,23 +152,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TableCheckCase{"all empty", {}, {}, ""},
         TableCheckCase{"consistent", kBulls, {}, ""},
-        TableCheckCase{"row 2 classes short", withTexts(kBulls, {{"TM518", "29"}}),
+        TableCheckCase{"row 2 classes short", with(kBulls, {{"TM518", "29"}}),
                        {rowSumMessage(2), columnSumMessage(5)}, "TM557"},
-        TableCheckCase{"total head typed wrong", withTexts(kBulls, {{"TM553", "41"}}),
+        TableCheckCase{"total head typed wrong", with(kBulls, {{"TM553", "41"}}),
                        {rowSumMessage(5), columnSumMessage(1)}, "TM553"},
-        TableCheckCase{"elite above head in row 1", withTexts(kBulls, {{"TM511", "11"}, {"TM563", "16"}}),
+        TableCheckCase{"elite above head in row 1", with(kBulls, {{"TM511", "11"}, {"TM563", "16"}}),
                        {kWrongNumber}, "TM511"},
-        TableCheckCase{"elite above head in row 2", withTexts(kBulls, {{"TM524", "31"}, {"TM563", "33"}}),
+        TableCheckCase{"elite above head in row 2", with(kBulls, {{"TM524", "31"}, {"TM563", "33"}}),
                        {kAboveTotal}, "TM524"},
-        TableCheckCase{"elite above head in the total row", withTexts(kBulls, {{"TM563", "41"}}),
+        TableCheckCase{"elite above head in the total row", with(kBulls, {{"TM563", "41"}}),
                        {columnSumMessage(11), kAboveTotal}, "TM563"},
-        TableCheckCase{"weight 399 in row 1", withTexts(kBulls, {{"TM512", "399"}}), {kWeightRange}, "TM512"},
+        TableCheckCase{"weight 399 in row 1", with(kBulls, {{"TM512", "399"}}), {kWeightRange}, "TM512"},
         TableCheckCase{"weight 2001 and score 49,9 in row 2",
-                       withTexts(kBulls, {{"TM525", "2001"}, {"TM526", "49,9"}}), {kWeightRange, kScoreMinimum},
+                       with(kBulls, {{"TM525", "2001"}, {"TM526", "49,9"}}), {kWeightRange, kScoreMinimum},
                        "TM526"},
-        TableCheckCase{"score 49,9 in row 1", withTexts(kBulls, {{"TM513", "49,9"}}), {kScoreMinimum}, "TM513"},
+        TableCheckCase{"score 49,9 in row 1", with(kBulls, {{"TM513", "49,9"}}), {kScoreMinimum}, "TM513"},
         TableCheckCase{"score 50,0 and weights at the bounds",
-                       withTexts(kBulls, {{"TM513", "50,0"}, {"TM512", "400"}, {"TM525", "2000"}}), {}, ""},
+                       with(kBulls, {{"TM513", "50,0"}, {"TM512", "400"}, {"TM525", "2000"}}), {}, ""},
         TableCheckCase{"rows without bulls are exempt", {{"TM525", "5"}, {"TM539", "1,0"}, {"TM564", "3"}}, {}, ""},
         TableCheckCase{"bulls without weight or score", {{"TM540", "1"}, {"TM544", "1"}, {"TM553", "1"}, {"TM557", "1"}},
                        {kWeightRange, kScoreMinimum}, "TM552"}),

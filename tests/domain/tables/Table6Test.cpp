@@ -155,28 +155,28 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TableCheckCase{"all empty", {}, {}, ""},
         TableCheckCase{"consistent", kYoung, {}, ""},
-        TableCheckCase{"weights below the minimums pass", withTexts(kYoung, {{"TM6b06", "0"}, {"TM6t27", "1"}}), {},
+        TableCheckCase{"weights below the minimums pass", with(kYoung, {{"TM6b06", "0"}, {"TM6t27", "1"}}), {},
                        ""},
-        TableCheckCase{"bulls' head total wrong", withTexts(kYoung, {{"TM6b16", "6"}}), {columnSumMessage(1)},
+        TableCheckCase{"bulls' head total wrong", with(kYoung, {{"TM6b16", "6"}}), {columnSumMessage(1)},
                        "TM6b16"},
-        TableCheckCase{"heifers' class total wrong", withTexts(kYoung, {{"TM6t35", "3"}}), {columnSumMessage(5)},
+        TableCheckCase{"heifers' class total wrong", with(kYoung, {{"TM6t35", "3"}}), {columnSumMessage(5)},
                        "TM6t35"},
-        TableCheckCase{"class above head at 205 days", withTexts(kYoung, {{"TM6b05", "6"}, {"TM6b17", "6"}}),
+        TableCheckCase{"class above head at 205 days", with(kYoung, {{"TM6b05", "6"}, {"TM6b17", "6"}}),
                        {kAboveTotal, kAboveTotal}, "TM6b17"},
         TableCheckCase{"bull newborns classed above their head",
-                       withTexts(kYoung, {{"TM6b01", "1"}, {"TM6b02", "3"}, {"TM6b16", "6"}, {"TM6b17", "6"}}), {},
+                       with(kYoung, {{"TM6b01", "1"}, {"TM6b02", "3"}, {"TM6b16", "6"}, {"TM6b17", "6"}}), {},
                        ""},
         TableCheckCase{"heifer newborns classed above their head",
-                       withTexts(kYoung, {{"TM6t19", "1"}, {"TM6t20", "3"}, {"TM6t34", "5"}, {"TM6t35", "5"}}),
+                       with(kYoung, {{"TM6t19", "1"}, {"TM6t20", "3"}, {"TM6t34", "5"}, {"TM6t35", "5"}}),
                        {kAboveTotal}, "TM6t20"},
         TableCheckCase{"every column sum wrong",
-                       withTexts(kYoung, {{"TM6b16", "1"}, {"TM6b17", "1"}, {"TM6t34", "1"}, {"TM6t35", "1"}}),
+                       with(kYoung, {{"TM6b16", "1"}, {"TM6b17", "1"}, {"TM6t34", "1"}, {"TM6t35", "1"}}),
                        {columnSumMessage(1), columnSumMessage(2), columnSumMessage(4), columnSumMessage(5)}, "TM6t35"}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 // The check rewrites both total rows after its rules, so a second Save stores fresh totals.
 TEST_F(Table6Test, CheckRecomputesTheTotalsWhateverTheOutcome) {
-    fill(cells, withTexts(kYoung, {{"TM6b16", "7"}, {"TM6t36", "999"}}));
+    fill(cells, with(kYoung, {{"TM6b16", "7"}, {"TM6t36", "999"}}));
     CheckResult first = ControlSumTable6(cells);
     EXPECT_FALSE(first.passed);
     EXPECT_EQ(first.focus(), "TM6b16");

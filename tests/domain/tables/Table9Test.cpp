@@ -1,5 +1,6 @@
 #include "StoredColumns.h"
 #include "StoredTitleFixture.h"
+#include "TableCheckCase.h"
 #include "TempProgramFolder.h"
 #include "domain/tables/CellValues.h"
 #include "domain/tables/ReportTables.h"
@@ -63,12 +64,6 @@ TEST_P(ControlSumTable9Test, OwnRulesThenWarnings) {
 // 10 bull calves sold (6 elite, 4 class 1) and 7 heifers (2 elite, 5 class 1).
 const Values kSold = {{"TM91", 10}, {"TM92", 6}, {"TM93", 4}, {"TM94", 7}, {"TM95", 2},
                       {"TM96", 5},  {"TM97", 17}, {"TM98", 8}, {"TM99", 9}};
-
-Values with(Values base, const Values& more) {
-    for (const auto& [cell, value] : more)
-        base[cell] = value;
-    return base;
-}
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ControlSumTable9Test,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaseValues.h"
 #include "domain/tables/CellValues.h"
 #include "domain/tables/ControlSums.h"
 #include "domain/tables/ReportTables.h"
@@ -20,12 +21,6 @@ struct TableCheckCase {
 };
 
 inline void PrintTo(const TableCheckCase& c, std::ostream* os) { *os << c.name; }
-
-inline CellTextMap withTexts(CellTextMap base, const CellTextMap& more) {
-    for (const auto& [cell, text] : more)
-        base[cell] = text;
-    return base;
-}
 
 inline void fill(CellTexts& cells, const CellTextMap& texts) {
     for (const auto& [cell, text] : texts)

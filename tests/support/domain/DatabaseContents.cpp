@@ -4,8 +4,6 @@
 #include "domain/db/SqlEngine.h"
 
 #include <QDir>
-#include <QFile>
-#include <gtest/gtest.h>
 
 DatabaseContents contentsOf(SqlEngine& db) {
     DatabaseContents contents;
@@ -24,12 +22,6 @@ DatabaseContents contentsOf(SqlEngine& db) {
 DatabaseContents contentsOfFile(const QString& path) {
     SqlEngine db(path, SqlEngine::Access::ReadOnly);
     return contentsOf(db);
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
 }
 
 QStringList archiveFiles(const QString& programFolder) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -15,6 +14,5 @@ DatabaseContents contentsOf(SqlEngine& db);
 // The same for a database file, opened only to read it.
 DatabaseContents contentsOfFile(const QString& path);
 
-QByteArray bytesOf(const QString& path);
 // The names of the files in the program folder's arch, sorted.
 QStringList archiveFiles(const QString& programFolder);

@@ -5,6 +5,7 @@
 #include "domain/exchange/SourceLayouts.h"
 
 #include <QFile>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 void writeSqliteSource(const QString& path, const QList<SourceTableRows>& tables) {
@@ -52,5 +53,13 @@ SourceTableRows& tableNamed(QList<SourceTableRows>& tables, const QString& name)
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+QString writeFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+    return path;
 }

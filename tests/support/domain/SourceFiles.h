@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -30,3 +31,5 @@ SourceTableRows& tableNamed(QList<SourceTableRows>& tables, const QString& name)
 
 // Bytes of a file, to show it was left as it was.
 QByteArray fileBytes(const QString& path);
+// Writes a file of these bytes (a text, a damaged or foreign file), replacing it; returns its path.
+QString writeFileBytes(const QString& path, const QByteArray& bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaseValues.h"
 #include "domain/tables/TableRules.h"
 
 #include <QString>
@@ -14,13 +15,6 @@ inline StoredReader readerOf(const StoredColumns& stored) {
         const auto it = stored.find({table, column.toLower()});
         return it == stored.end() ? 0 : it->second;
     };
-}
-
-// The base with some columns changed or added.
-inline StoredColumns with(StoredColumns base, const StoredColumns& more) {
-    for (const auto& [key, value] : more)
-        base[key] = value;
-    return base;
 }
 
 // The messages of the cross-table comparisons, as the windows show them.
