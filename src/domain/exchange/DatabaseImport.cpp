@@ -58,12 +58,12 @@ public:
     int refused = 0;
 
 private:
-    QString missingPartner(const SourceTableSpec& spec, const SourceRow& row, const QList<Partner>& partners) {
+    QString missingPartner(const SourceTableSpec& shape, const SourceRow& row, const QList<Partner>& partners) {
         for (const Partner& p : partners) {
             QVariantList values;
             QStringList shown;
             for (int i = 0; i < p.from.size(); ++i) {
-                values << row.values.at(spec.columnNames().indexOf(p.from.at(i)));
+                values << row.values.at(shape.columnNames().indexOf(p.from.at(i)));
                 shown << p.from.at(i) + u'=' + values.last().toString();
             }
             const QString where = p.columns.join(QStringLiteral("=? AND ")) + QStringLiteral("=?");
@@ -74,17 +74,17 @@ private:
     }
 
     // Why the row cannot be taken: a value, a missing partner, a title seen earlier in the source.
-    QString problemOf(const SourceTableSpec& spec, const SourceRow& row, const QList<Partner>& partners,
+    QString problemOf(const SourceTableSpec& shape, const SourceRow& row, const QList<Partner>& partners,
                       QHash<QString, int>* titles) {
         if (!row.problem.isEmpty())
             return row.problem;
-        if (QString missing = missingPartner(spec, row, partners); !missing.isEmpty())
+        if (QString missing = missingPartner(shape, row, partners); !missing.isEmpty())
             return missing;
         if (!titles)
             return {};
         QStringList key;
-        for (const QString& column : spec.keys)
-            key << row.values.at(spec.columnNames().indexOf(column)).toString();
+        for (const QString& column : shape.keys)
+            key << row.values.at(shape.columnNames().indexOf(column)).toString();
         const QString title = key.join(u',');
         if (titles->contains(title))
             return QStringLiteral("повторный заголовок таблицы (как в строке %1)").arg(titles->value(title));
@@ -92,20 +92,20 @@ private:
         return {};
     }
 
-    void refuse(const SourceTableSpec& spec, const SourceRow& row, const QString& problem) {
+    void refuse(const SourceTableSpec& shape, const SourceRow& row, const QString& problem) {
         ++refused;
-        rowLines << QStringLiteral("Таблица %1, строка %2 не принята: %3.").arg(spec.name).arg(row.number).arg(problem);
+        rowLines << QStringLiteral("Таблица %1, строка %2 не принята: %3.").arg(shape.name).arg(row.number).arg(problem);
     }
 
     // Titled tables keep a local row of the same title; other tables are updated from the source
     // unless merging, which keeps what the working database has.
-    void take(const SourceTableSpec& spec, const QList<Partner>& partners, bool titled = false) {
-        KeyedMerge merge(db_, spec);
+    void take(const SourceTableSpec& shape, const QList<Partner>& partners, bool titled = false) {
+        KeyedMerge merge(db_, shape);
         QHash<QString, int> titles;
         int taken = 0, kept = 0, refusedHere = 0;
-        for (const SourceRow& row : readRows(source_, spec)) {
-            if (const QString problem = problemOf(spec, row, partners, titled ? &titles : nullptr); !problem.isEmpty()) {
-                refuse(spec, row, problem);
+        for (const SourceRow& row : readRows(source_, shape)) {
+            if (const QString problem = problemOf(shape, row, partners, titled ? &titles : nullptr); !problem.isEmpty()) {
+                refuse(shape, row, problem);
                 ++refusedHere;
                 continue;
             }
@@ -116,31 +116,31 @@ private:
             ++kept;
             if (titled)
                 rowLines << QStringLiteral("Таблица %1, строка %2: такая таблица уже есть в рабочей базе, оставлена прежняя.")
-                                .arg(spec.name).arg(row.number);
+                                .arg(shape.name).arg(row.number);
         }
-        tableLines << summary(spec.name, taken, kept, refusedHere);
+        tableLines << summary(shape.name, taken, kept, refusedHere);
     }
 
     void takeSettings() {
-        const SourceTableSpec& spec = SourceLayouts::settings();
-        const std::vector<SourceRow> rows = readRows(source_, spec);
+        const SourceTableSpec& shape = SourceLayouts::settings();
+        const std::vector<SourceRow> rows = readRows(source_, shape);
         if (rows.empty()) {
-            tableLines << summary(spec.name, 0, 0, 0);
+            tableLines << summary(shape.name, 0, 0, 0);
             return;
         }
         const SourceRow& row = rows.front();
-        if (const QString problem = problemOf(spec, row, kSettingsPartner, nullptr); !problem.isEmpty()) {
-            refuse(spec, row, problem);
-            tableLines << summary(spec.name, 0, 0, 1);
+        if (const QString problem = problemOf(shape, row, kSettingsPartner, nullptr); !problem.isEmpty()) {
+            refuse(shape, row, problem);
+            tableLines << summary(shape.name, 0, 0, 1);
             return;
         }
         if (options_.merge && !db_.select(QStringLiteral("SELECT 1 FROM k1obl")).isEmpty()) {
-            tableLines << summary(spec.name, 0, 1, 0);
+            tableLines << summary(shape.name, 0, 1, 0);
             return;
         }
         db_.execute(QStringLiteral("DELETE FROM k1obl"));
         db_.execute(QStringLiteral("INSERT INTO k1obl (cobl, god) VALUES (?, ?)"), row.values);
-        tableLines << summary(spec.name, 1, 0, 0);
+        tableLines << summary(shape.name, 1, 0, 0);
     }
 
     static QString summary(const QString& table, int taken, int kept, int refusedHere) {

@@ -14,11 +14,11 @@ namespace {
 // Every row of every book, converted; the first value that does not fit refuses the file.
 std::vector<std::vector<SourceRow>> readBooks(TableSource& source, const QString& fileName) {
     std::vector<std::vector<SourceRow>> books;
-    for (const SourceTableSpec& spec : SourceLayouts::referenceBooks()) {
-        books.push_back(readRows(source, spec));
+    for (const SourceTableSpec& shape : SourceLayouts::referenceBooks()) {
+        books.push_back(readRows(source, shape));
         for (const SourceRow& row : books.back())
             if (!row.problem.isEmpty())
-                throw SourceError(QStringLiteral("В файле %1 %2: %3.").arg(fileName, rowPlace(spec, row), row.problem));
+                throw SourceError(QStringLiteral("В файле %1 %2: %3.").arg(fileName, rowPlace(shape, row), row.problem));
     }
     return books;
 }
@@ -30,10 +30,10 @@ QStringList mergeFile(SqlEngine& db, const QString& path) {
     QStringList lines;
     db.transaction([&] {
         for (int i = 0; i < SourceLayouts::referenceBooks().size(); ++i) {
-            const SourceTableSpec& spec = SourceLayouts::referenceBooks().at(i);
-            const int inserted = mergeByKey(db, spec, books.at(size_t(i)));
-            lines << (inserted < 1 ? QStringLiteral("В таблицу %1 не добавлено новых записей.").arg(spec.name)
-                                   : QStringLiteral("В таблицу %1 добавлено %2 записей.").arg(spec.name).arg(inserted));
+            const SourceTableSpec& shape = SourceLayouts::referenceBooks().at(i);
+            const int inserted = mergeByKey(db, shape, books.at(size_t(i)));
+            lines << (inserted < 1 ? QStringLiteral("В таблицу %1 не добавлено новых записей.").arg(shape.name)
+                                   : QStringLiteral("В таблицу %1 добавлено %2 записей.").arg(shape.name).arg(inserted));
         }
     });
     return lines;

@@ -4,36 +4,36 @@
 
 namespace {
 
-void add(SourceTableSpec& spec, std::initializer_list<const char*> names, ValueKind kind) {
+void add(SourceTableSpec& shape, std::initializer_list<const char*> names, ValueKind kind) {
     for (const char* name : names)
-        spec.columns.append({QLatin1String(name), kind});
+        shape.columns.append({QLatin1String(name), kind});
 }
 
 using Names = std::initializer_list<const char*>;
 
 SourceTableSpec book(const char* name, Names keys, Names codes, Names texts) {
-    SourceTableSpec spec{QLatin1String(name), {}, {}};
+    SourceTableSpec shape{QLatin1String(name), {}, {}};
     for (const char* key : keys)
-        spec.keys << QLatin1String(key);
-    add(spec, codes, ValueKind::Code);
-    add(spec, texts, ValueKind::Text);
-    return spec;
+        shape.keys << QLatin1String(key);
+    add(shape, codes, ValueKind::Code);
+    add(shape, texts, ValueKind::Text);
+    return shape;
 }
 
-SourceTableSpec withSending(SourceTableSpec spec, bool hasDateSend) {
-    add(spec, {"send"}, ValueKind::Flag);
+SourceTableSpec withSending(SourceTableSpec shape, bool hasDateSend) {
+    add(shape, {"send"}, ValueKind::Flag);
     if (hasDateSend)
-        add(spec, {"datesend"}, ValueKind::Text);
-    return spec;
+        add(shape, {"datesend"}, ValueKind::Text);
+    return shape;
 }
 
 SourceTableSpec makeReportTable(int t) {
-    SourceTableSpec spec{Schema::dataTable(t), Schema::titleColumns(), {}};
+    SourceTableSpec shape{Schema::dataTable(t), Schema::titleColumns(), {}};
     for (const QString& column : Schema::dataColumns(t))
-        spec.columns.append({column, ValueKind::Number});
+        shape.columns.append({column, ValueKind::Number});
     for (const QString& column : Schema::titleColumns())
-        spec.columns.append({column, ValueKind::Code});
-    return withSending(spec, Schema::hasDateSend(t));
+        shape.columns.append({column, ValueKind::Code});
+    return withSending(shape, Schema::hasDateSend(t));
 }
 
 } // namespace
@@ -54,19 +54,19 @@ const QList<SourceTableSpec>& referenceBooks() {
 }
 
 const SourceTableSpec& districts() {
-    static const SourceTableSpec spec = withSending(book("kodra", {"kodr", "kodraj"}, {"kodr", "kodraj"}, {"im"}), true);
-    return spec;
+    static const SourceTableSpec shape = withSending(book("kodra", {"kodr", "kodraj"}, {"kodr", "kodraj"}, {"im"}), true);
+    return shape;
 }
 
 const SourceTableSpec& farms() {
-    static const SourceTableSpec spec =
+    static const SourceTableSpec shape =
         withSending(book("kodxoz", {"kodr", "kodraj", "kodx"}, {"kodr", "kodraj", "kodx"}, {"im"}), true);
-    return spec;
+    return shape;
 }
 
 const SourceTableSpec& settings() {
-    static const SourceTableSpec spec = book("k1obl", {}, {"cobl"}, {"god"});
-    return spec;
+    static const SourceTableSpec shape = book("k1obl", {}, {"cobl"}, {"god"});
+    return shape;
 }
 
 const SourceTableSpec& reportTable(int t) {

@@ -26,8 +26,8 @@ void writeLayoutSource(const QString& path, const QMap<QString, QList<QVariantLi
     for (int t = 1; t <= Schema::kReportTableCount; ++t)
         specs << SourceLayouts::reportTable(t);
     QList<SourceTableRows> tables;
-    for (const SourceTableSpec& spec : specs)
-        tables << SourceTableRows{spec.name, spec.columnNames(), rows.value(spec.name)};
+    for (const SourceTableSpec& shape : specs)
+        tables << SourceTableRows{shape.name, shape.columnNames(), rows.value(shape.name)};
     writeSqliteSource(path, tables);
 }
 
