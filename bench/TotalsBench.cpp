@@ -1,12 +1,16 @@
 // Times the regional totals against their floors on synthetic regions of 2,000, 8,000 and 32,000
 // titles a year over ten years, every table filled. Run by hand: totals_bench [runs [largest region]]
+// The consistency report and the status report of the same region and year are timed too; they
+// have no floor.
 //
 // Floors: the computation as one INSERT…SELECT per table run in the bare engine through its C
 // interface (its own connection, default settings, the same one commit); the export as a plain
 // loop of the same libxlsxwriter calls over values read beforehand.
+#include "domain/consistency/ConsistencyCheck.h"
 #include "domain/db/Database.h"
 #include "domain/db/ProgramFolder.h"
 #include "domain/db/Schema.h"
+#include "domain/service/StatusReport.h"
 #include "domain/spreadsheet/Workbook.h"
 #include "domain/spreadsheet/XlsxLibrary.h"
 #include "domain/spreadsheet/XlsxWriter.h"
@@ -235,6 +239,12 @@ Timing medianOf(const std::function<void()>& step, int runs) {
     return {median(wall), median(cpu)};
 }
 
+void measure(const char* name, int titles, int runs, const std::function<void()>& step) {
+    const Timing t = medianOf(step, runs);
+    std::printf("%-12s %6d %9.1f %9.1f %9s %9s %7s %7s\n", name, titles, t.wallMs, t.cpuMs, "-", "-", "-", "-");
+    std::fflush(stdout);
+}
+
 void compare(const char* name, int titles, int runs, const std::function<void()>& stavor,
              const std::function<void()>& floor) {
     const Timing floorTiming = medianOf(floor, runs);
@@ -285,6 +295,11 @@ void measureRegion(int titlesPerYear, int runs) {
         fw.push_back(f.wallMs + exportFloor.wallMs), fc.push_back(f.cpuMs + exportFloor.cpuMs);
     }
     printRow("process", titlesPerYear, {median(sw), median(sc)}, {median(fw), median(fc)});
+    measure("consistency", titlesPerYear, runs, [&] { checkConsistency(db, QStringLiteral("56"), year); });
+    measure("status", titlesPerYear, runs, [&] {
+        if (const auto message = buildStatusReport(db, kRegion, year))
+            std::fprintf(stderr, "status: %s\n", qPrintable(*message));
+    });
 }
 
 } // namespace
